@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Set-up, build and run in one step on a Debian 12 machine.
+#   ./build.sh run    install what is missing, build, start Netvane
+#   ./build.sh test   install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+BUILD_DIR=${BUILD_DIR:-build}
+# What building and running Netvane needs.
+PACKAGES=(g++ cmake ninja-build pkg-config
+          qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins
+          libsystemd-dev)
+# What the tests need on top: GoogleTest, Google Benchmark, and the tools of the
+# network-namespace tests (a private NetworkManager and a DHCP server).
+TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev
+               iproute2 network-manager dnsmasq-base dbus)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -o DPkg::Lock::Timeout=300 -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends \
+        -o DPkg::Lock::Timeout=300 "${missing[@]}"
+}
+
+configure_and_build() {
+    cmake -S . -B "$BUILD_DIR" -G Ninja
+    cmake --build "$BUILD_DIR"
+}
+
+case "${1:-}" in
+    run)
+        install_missing "${PACKAGES[@]}" libgtest-dev libgmock-dev
+        configure_and_build
+        exec "$BUILD_DIR/bin/netvane"
+        ;;
+    test)
+        install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+        configure_and_build
+        ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 300
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
