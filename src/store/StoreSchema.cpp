@@ -1,0 +1,53 @@
+#include "store/StoreSchema.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "common/qxError.h"
+
+const char* const kIPSetsFields[8] = {"ID", "IPSET_NAME", "IPADDRESS", "SUBNETMASK", "GATEWAY", "DNS", "DHCP", "CONNECTION"};
+const char* const kConnectionsFields[2] = {"ID", "CONNECTIONNAME"};
+
+void CreateEmptyStore(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw EqxError(("refusing to overwrite " + path + ": the file exists").toStdString());
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        throw EqxError(("the folder of " + path + " does not exist").toStdString());
+    const QString name = QStringLiteral("netvane-create-store");
+    bool ok = true;
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            ok = false;
+            error = db.lastError().text();
+        } else {
+            QSqlQuery q(db);
+            for (const char* sql : {
+                     "CREATE TABLE IPSets ("
+                     " ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                     " IPSET_NAME TEXT, IPADDRESS TEXT, SUBNETMASK TEXT, GATEWAY TEXT, DNS TEXT,"
+                     " DHCP BOOLEAN, CONNECTION INTEGER)",
+                     "CREATE TABLE Connections ("
+                     " ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                     " CONNECTIONNAME TEXT)"}) {
+                if (!q.exec(QLatin1String(sql))) {
+                    ok = false;
+                    error = q.lastError().text();
+                    break;
+                }
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!ok) {
+        QFile::remove(path);  // no half-made store left behind
+        throw EqxError(("cannot create " + path + ": " + error).toStdString());
+    }
+}

@@ -1,0 +1,564 @@
+#include "store/o_DatabaseConnection.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+#include "common/qxError.h"
+#include "common/qxText.h"
+#include "store/StoreSchema.h"
+
+namespace {
+
+[[noreturn]] void Fail(const QString& message) { throw EqxError(message.toStdString()); }
+
+QString BoolText(bool b) { return QString::fromLatin1(BoolToStr(b)); }
+
+// Brings a value read from SQLite, or assigned by a caller, into the field's kind.
+QVariant Normalized(TqxTable::FieldKind kind, const QVariant& v)
+{
+    if (!v.isValid() || v.isNull())
+        return QVariant();
+    switch (kind) {
+    case TqxTable::FieldKind::Integer:
+        if (v.typeId() == QMetaType::QString)
+            return QVariant(StrToInt(v.toString().toStdString()));
+        return QVariant(v.toInt());
+    case TqxTable::FieldKind::Boolean:
+        if (v.typeId() == QMetaType::QString) {
+            const QString s = v.toString();
+            if (s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+                return QVariant(true);
+            if (s.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+                return QVariant(false);
+            Fail(QStringLiteral("'%1' is not a valid boolean value").arg(s));
+        }
+        return QVariant(v.toLongLong() != 0);
+    case TqxTable::FieldKind::Text:
+        if (v.typeId() == QMetaType::Bool)
+            return QVariant(BoolText(v.toBool()));
+        return QVariant(v.toString());
+    }
+    return v;
+}
+
+QVariant ForStorage(const QVariant& v)
+{
+    if (v.isNull())
+        return QVariant();
+    if (v.typeId() == QMetaType::Bool)
+        return QVariant(v.toBool() ? 1 : 0);
+    return v;
+}
+
+}  // namespace
+
+// ---- TqxField ---------------------------------------------------------------
+
+QString TqxField::FieldName() const { return FTable->FieldNames().at(FIndex); }
+QVariant TqxField::Value() const { return FTable->CurrentValue(FIndex); }
+bool TqxField::IsNull() const { return Value().isNull(); }
+
+int TqxField::AsInteger() const
+{
+    const QVariant v = Value();
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::QString)
+        return StrToInt(v.toString().toStdString());
+    return v.toInt();
+}
+
+QString TqxField::AsString() const
+{
+    const QVariant v = Value();
+    if (v.isNull())
+        return QString();
+    if (v.typeId() == QMetaType::Bool)
+        return BoolText(v.toBool());
+    return v.toString();
+}
+
+bool TqxField::AsBoolean() const
+{
+    const QVariant v = Value();
+    if (v.isNull())
+        return false;
+    return Normalized(TqxTable::FieldKind::Boolean, v).toBool();
+}
+
+void TqxField::SetValue(const QVariant& value) { FTable->AssignValue(FIndex, value); }
+void TqxField::SetAsString(const QString& value) { FTable->AssignValue(FIndex, QVariant(value)); }
+void TqxField::SetAsInteger(int value) { FTable->AssignValue(FIndex, QVariant(value)); }
+void TqxField::SetAsBoolean(bool value) { FTable->AssignValue(FIndex, QVariant(value)); }
+void TqxField::Clear() { FTable->AssignValue(FIndex, QVariant()); }
+
+// ---- TqxTable ---------------------------------------------------------------
+
+TqxTable::TqxTable(QObject* owner) : QObject(owner) {}
+
+QString TqxTable::Quoted(const QString& identifier) const
+{
+    return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+void TqxTable::RequireActive() const
+{
+    if (!FActive)
+        Fail(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(FTableName));
+}
+
+void TqxTable::Open(const QStringList& requiredFields)
+{
+    QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(FTableName))))
+        Fail(info.lastError().text());
+    FFieldNames.clear();
+    FKinds.clear();
+    while (info.next()) {
+        FFieldNames << info.value(1).toString();
+        const QString type = info.value(2).toString().toUpper();
+        if (type.contains(QLatin1String("BOOL")))
+            FKinds << FieldKind::Boolean;
+        else if (type.contains(QLatin1String("INT")))
+            FKinds << FieldKind::Integer;
+        else
+            FKinds << FieldKind::Text;
+    }
+    if (FFieldNames.isEmpty())
+        Fail(QStringLiteral("the table %1 is missing").arg(FTableName));
+    for (const QString& f : requiredFields)
+        if (FieldIndex(f) < 0)
+            Fail(QStringLiteral("the table %1 has no column %2").arg(FTableName, f));
+    FIdField = FieldIndex(QStringLiteral("ID"));
+    if (FIdField < 0 || FKinds[FIdField] != FieldKind::Integer)
+        Fail(QStringLiteral("the table %1 has no integer key column ID").arg(FTableName));
+    FActive = true;
+    LoadRows();
+    First();
+}
+
+void TqxTable::LoadRows()
+{
+    QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QStringList cols;
+    for (const QString& f : FFieldNames)
+        cols << Quoted(f);
+    // Rows in the order the database keeps them: the key's order.
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                    .arg(cols.join(QLatin1Char(',')), Quoted(FTableName), Quoted(FFieldNames[FIdField]))))
+        Fail(q.lastError().text());
+    FRows.clear();
+    const int n = FFieldNames.size();
+    while (q.next()) {
+        QVector<QVariant> row(n);
+        for (int i = 0; i < n; ++i)
+            row[i] = Normalized(FKinds[i], q.value(i));
+        FRows.push_back(std::move(row));
+    }
+    RebuildIdIndex();
+}
+
+void TqxTable::RebuildIdIndex()
+{
+    FRowOfId.clear();
+    FRowOfId.reserve(FRows.size());
+    for (int i = FRows.size() - 1; i >= 0; --i)
+        FRowOfId.insert(FRows[i][FIdField].toLongLong(), i);
+}
+
+int TqxTable::FieldIndex(const QString& name) const
+{
+    for (int i = 0; i < FFieldNames.size(); ++i)
+        if (FFieldNames[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int TqxTable::RequireField(const QString& name) const
+{
+    const int i = FieldIndex(name);
+    if (i < 0)
+        Fail(QStringLiteral("%1: Field '%2' not found").arg(FTableName, name));
+    return i;
+}
+
+TqxField TqxTable::FieldByName(const QString& name) { return TqxField(this, RequireField(name)); }
+
+QVariant TqxTable::CurrentValue(int field) const
+{
+    if (FState != TDataSetState::dsBrowse)
+        return FPending.at(field);
+    if (FCurrent < 0)
+        return QVariant();
+    return FRows.at(FCurrent).at(field);
+}
+
+void TqxTable::AssignValue(int field, const QVariant& value)
+{
+    if (FState == TDataSetState::dsBrowse)
+        Fail(QStringLiteral("%1: Dataset not in edit or insert mode").arg(FTableName));
+    if (field == FIdField)
+        Fail(QStringLiteral("%1: Field '%2' cannot be modified").arg(FTableName, FFieldNames[field]));
+    FPending[field] = Normalized(FKinds[field], value);
+    FAssigned[field] = true;
+    emit CurrentChanged();
+}
+
+void TqxTable::SetState(TDataSetState state)
+{
+    if (FState == state)
+        return;
+    FState = state;
+    emit StateChanged();
+}
+
+void TqxTable::EndPendingImplicitly()
+{
+    if (FState == TDataSetState::dsBrowse)
+        return;
+    if (FAssigned.contains(true))
+        Post();
+    else
+        Cancel();
+}
+
+void TqxTable::First()
+{
+    RequireActive();
+    EndPendingImplicitly();
+    FCurrent = FRows.isEmpty() ? -1 : 0;
+    FEof = FRows.isEmpty();
+    emit CurrentChanged();
+}
+
+void TqxTable::Next()
+{
+    RequireActive();
+    EndPendingImplicitly();
+    if (FCurrent + 1 < FRows.size())
+        ++FCurrent;
+    else
+        FEof = true;  // the last row stays current, as a walk past the end leaves it
+    emit CurrentChanged();
+}
+
+void TqxTable::MoveTo(int row)
+{
+    RequireActive();
+    EndPendingImplicitly();
+    if (row < 0 || row >= FRows.size())
+        return;
+    FCurrent = row;
+    FEof = false;
+    emit CurrentChanged();
+}
+
+void TqxTable::Refresh()
+{
+    RequireActive();
+    EndPendingImplicitly();
+    const QVariant currentId = FCurrent >= 0 ? FRows[FCurrent][FIdField] : QVariant();
+    LoadRows();
+    const auto it = currentId.isNull() ? FRowOfId.cend() : FRowOfId.constFind(currentId.toLongLong());
+    FCurrent = it != FRowOfId.cend() ? it.value() : (FRows.isEmpty() ? -1 : 0);
+    FEof = FRows.isEmpty();
+    emit DataChanged();
+    emit CurrentChanged();
+}
+
+bool TqxTable::Locate(const QString& fieldName, const QVariant& value)
+{
+    RequireActive();
+    const int field = RequireField(fieldName);
+    EndPendingImplicitly();
+    if (value.isNull())
+        return false;
+    int found = -1;
+    if (field == FIdField) {
+        bool ok = false;
+        const qint64 id = value.toLongLong(&ok);
+        if (ok) {
+            const auto it = FRowOfId.constFind(id);
+            if (it != FRowOfId.cend())
+                found = it.value();
+        }
+    } else {
+        QVariant wanted;
+        try {
+            wanted = Normalized(FKinds[field], value);
+        } catch (const EqxError&) {
+            return false;  // a text that is no number matches no integer
+        }
+        for (int i = 0; i < FRows.size(); ++i) {
+            const QVariant& v = FRows[i][field];
+            if (!v.isNull() && v == wanted) {
+                found = i;
+                break;
+            }
+        }
+    }
+    if (found < 0)
+        return false;
+    FCurrent = found;
+    FEof = false;
+    emit CurrentChanged();
+    return true;
+}
+
+void TqxTable::Insert()
+{
+    RequireActive();
+    EndPendingImplicitly();
+    FPending = QVector<QVariant>(FFieldNames.size());
+    FAssigned = QVector<bool>(FFieldNames.size(), false);
+    SetState(TDataSetState::dsInsert);
+    emit CurrentChanged();
+}
+
+void TqxTable::Edit()
+{
+    RequireActive();
+    if (FState != TDataSetState::dsBrowse)
+        return;
+    if (FCurrent < 0)  // nothing to edit: the edit of an empty table starts a new row
+        return Insert();
+    FPending = FRows[FCurrent];
+    FAssigned = QVector<bool>(FFieldNames.size(), false);
+    SetState(TDataSetState::dsEdit);
+}
+
+void TqxTable::Post()
+{
+    RequireActive();
+    if (FState == TDataSetState::dsBrowse)
+        return;
+    QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
+    QSqlQuery q(db);
+    QStringList cols;
+    QVariantList values;
+    for (int i = 0; i < FFieldNames.size(); ++i) {
+        if (i != FIdField && FAssigned[i]) {
+            cols << Quoted(FFieldNames[i]);
+            values << ForStorage(FPending[i]);
+        }
+    }
+    if (FState == TDataSetState::dsInsert) {
+        const QString sql = cols.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(FTableName))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(Quoted(FTableName), cols.join(QLatin1Char(',')),
+                       QStringList(cols.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+        if (!q.prepare(sql))
+            Fail(q.lastError().text());
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        if (!q.exec())
+            Fail(q.lastError().text());
+        FPending[FIdField] = QVariant(q.lastInsertId().toInt());
+        FRows.push_back(FPending);
+        FCurrent = FRows.size() - 1;
+        FRowOfId.insert(FPending[FIdField].toLongLong(), FCurrent);
+    } else {
+        if (!cols.isEmpty()) {
+            QStringList sets;
+            for (const QString& c : cols)
+                sets << c + QStringLiteral("=?");
+            if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3=?")
+                               .arg(Quoted(FTableName), sets.join(QLatin1Char(',')), Quoted(FFieldNames[FIdField]))))
+                Fail(q.lastError().text());
+            for (const QVariant& v : values)
+                q.addBindValue(v);
+            q.addBindValue(FPending[FIdField]);
+            if (!q.exec())
+                Fail(q.lastError().text());
+        }
+        FRows[FCurrent] = FPending;
+    }
+    FEof = false;
+    FPending.clear();
+    FAssigned.clear();
+    SetState(TDataSetState::dsBrowse);
+    emit DataChanged();
+    emit CurrentChanged();
+}
+
+void TqxTable::Cancel()
+{
+    if (FState == TDataSetState::dsBrowse)
+        return;
+    FPending.clear();
+    FAssigned.clear();
+    SetState(TDataSetState::dsBrowse);
+    emit CurrentChanged();
+}
+
+void TqxTable::Delete()
+{
+    RequireActive();
+    if (FState == TDataSetState::dsInsert)
+        return Cancel();  // a row never posted has nothing to delete
+    Cancel();
+    if (FCurrent < 0)
+        Fail(QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(FTableName));
+    QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
+    QSqlQuery q(db);
+    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(Quoted(FTableName), Quoted(FFieldNames[FIdField]))))
+        Fail(q.lastError().text());
+    q.addBindValue(FRows[FCurrent][FIdField]);
+    if (!q.exec())
+        Fail(q.lastError().text());
+    FRows.remove(FCurrent);
+    RebuildIdIndex();
+    if (FCurrent >= FRows.size())
+        FCurrent = FRows.size() - 1;
+    FEof = FRows.isEmpty();
+    emit DataChanged();
+    emit CurrentChanged();
+}
+
+// ---- TqxIPDBManager ---------------------------------------------------------
+
+namespace {
+
+QString OpenFailure(const QString& path, const QString& cause)
+{
+    return QStringLiteral("Cannot open the IP set store %1: %2").arg(QDir::toNativeSeparators(path), cause);
+}
+
+// Everything that can be told from the outside before SQLite touches the file.
+void CheckStoreFile(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        Fail(OpenFailure(path, QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath()))));
+    if (!file.exists())
+        Fail(OpenFailure(path, QStringLiteral("the file does not exist (netvane-db create makes an empty store)")));
+    if (!file.isFile())
+        Fail(OpenFailure(path, QStringLiteral("it is not a file")));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        Fail(OpenFailure(path, QStringLiteral("the file cannot be read (%1)").arg(f.errorString())));
+    const QByteArray head = f.read(100);
+    if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) {
+        if (head.contains("Standard Jet DB") || head.contains("Standard ACE DB"))
+            Fail(OpenFailure(path, QStringLiteral("it is an old Jet/Access database; Netvane keeps its IP sets in an SQLite "
+                                                  "store (netvane-db create makes an empty one)")));
+        Fail(OpenFailure(path, QStringLiteral("the file is not an SQLite database")));
+    }
+    if (!file.isWritable())
+        Fail(OpenFailure(path, QStringLiteral("the file is read-only")));
+    if (!folder.isWritable())
+        Fail(OpenFailure(path, QStringLiteral("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()))));
+}
+
+template <std::size_t N>
+QStringList FieldList(const char* const (&fields)[N])
+{
+    QStringList out;
+    for (const char* f : fields)
+        out << QLatin1String(f);
+    return out;
+}
+
+void OpenConnection(QSqlDatabase& db, const QString& path)
+{
+    // A file: URI with mode=rw: SQLite opens the existing file and never creates one.
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    uri.setQuery(QStringLiteral("mode=rw"));
+    db.setDatabaseName(QString::fromUtf8(uri.toEncoded()));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"));
+    if (!db.open())
+        Fail(db.lastError().text());
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA schema_version")))
+        Fail(q.lastError().databaseText());
+    // Take the write lock once and give it back: a read-only or locked store
+    // is refused now rather than at the user's first save.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        Fail(q.lastError().databaseText().contains(QLatin1String("locked"))
+                 ? QStringLiteral("the database is locked by another program")
+                 : q.lastError().databaseText());
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+QPointer<TqxIPDBManager> gIPDBManager;
+int gConnectionCounter = 0;
+
+}  // namespace
+
+TqxIPDBManager::TqxIPDBManager(QObject* owner)
+    : QObject(owner),
+      FConnectionName(QStringLiteral("netvane-store-%1").arg(++gConnectionCounter)),
+      FIPSets(new TqxTable(this)),
+      FConnectionNames(new TqxTable(this))
+{
+    FIPSets->setObjectName(QStringLiteral("IPSets"));
+    FConnectionNames->setObjectName(QStringLiteral("ConnectionNames"));
+}
+
+TqxIPDBManager::~TqxIPDBManager() { Disconnect(); }
+
+void TqxIPDBManager::Disconnect()
+{
+    if (!QSqlDatabase::contains(FConnectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(FConnectionName);
+}
+
+QString TqxIPDBManager::DefaultDatabasePath()
+{
+    QString folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + QStringLiteral("DataBase/") + QStringLiteral("ipdb.ipdb");
+}
+
+void TqxIPDBManager::InitializeDataBase() { InitializeDataBase(DefaultDatabasePath()); }
+
+void TqxIPDBManager::InitializeDataBase(const QString& path)
+{
+    CheckStoreFile(path);
+    Disconnect();
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FConnectionName);
+        try {
+            OpenConnection(db, path);
+            FIPSets->SetConnectionName(FConnectionName);
+            FIPSets->SetTableName(QStringLiteral("IPSets"));
+            FConnectionNames->SetConnectionName(FConnectionName);
+            FConnectionNames->SetTableName(QStringLiteral("Connections"));
+            FIPSets->Open(FieldList(kIPSetsFields));
+            FConnectionNames->Open(FieldList(kConnectionsFields));
+        } catch (const EqxError& e) {
+            failure = QString::fromStdString(e.Message());
+        }
+    }
+    if (!failure.isEmpty()) {
+        Disconnect();
+        Fail(OpenFailure(path, failure));
+    }
+}
+
+TqxIPDBManager* IPDBManager()
+{
+    if (!gIPDBManager)
+        gIPDBManager = new TqxIPDBManager(QCoreApplication::instance());
+    return gIPDBManager;
+}

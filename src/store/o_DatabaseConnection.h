@@ -1,0 +1,143 @@
+#pragma once
+// The IP set store: one SQLite file beside the program, two tables, and the
+// table contract (a current row, First/Next/Eof, Locate, FieldByName, and a
+// pending row that Insert/Edit start and Post/Cancel end) every other part uses.
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+enum class TDataSetState { dsBrowse, dsEdit, dsInsert };
+
+class TqxTable;
+
+// A field of the current row, reached by name. A light handle: it holds no value.
+class TqxField {
+public:
+    TqxField(TqxTable* table, int index) : FTable(table), FIndex(index) {}
+
+    QString FieldName() const;
+    bool IsNull() const;
+    QVariant Value() const;
+    // Readers: a null reads as 0, "" and false; a boolean reads as "True"/"False".
+    int AsInteger() const;
+    QString AsString() const;
+    bool AsBoolean() const;
+    // Writers: they change the pending row (after Insert or Edit) only.
+    void SetValue(const QVariant& value);
+    void SetAsString(const QString& value);
+    void SetAsInteger(int value);
+    void SetAsBoolean(bool value);
+    void Clear();
+
+private:
+    TqxTable* FTable;
+    int FIndex;
+};
+
+class TqxTable : public QObject {
+    Q_OBJECT
+public:
+    enum class FieldKind { Integer, Text, Boolean };
+
+    explicit TqxTable(QObject* owner = nullptr);
+
+    void SetConnectionName(const QString& connectionName) { FConnectionName = connectionName; }
+    void SetTableName(const QString& tableName) { FTableName = tableName; }
+    QString TableName() const { return FTableName; }
+
+    // Reads the table's columns and rows. Every name of requiredFields must be a
+    // column (letter case aside); the table must have an integer key "ID".
+    void Open(const QStringList& requiredFields = {});
+    bool Active() const { return FActive; }
+
+    void First();
+    void Next();
+    bool Eof() const { return FEof; }
+    int RecordCount() const { return FRows.size(); }
+    // Index of the current row, -1 when there is none (empty table).
+    int RecNo() const { return FCurrent; }
+    // Re-reads the rows; the current row stays on the same ID where it still exists.
+    void Refresh();
+    // Exact, whole-value search; on success the row becomes current.
+    bool Locate(const QString& fieldName, const QVariant& value);
+
+    TqxField FieldByName(const QString& name);
+    int FieldIndex(const QString& name) const;  // -1 when missing
+    QStringList FieldNames() const { return FFieldNames; }
+    FieldKind KindOf(int field) const { return FKinds.at(field); }
+
+    void Insert();
+    void Edit();
+    void Post();
+    void Cancel();
+    void Delete();
+    TDataSetState State() const { return FState; }
+
+    // For views over the table: the stored value of any row, and moving to a row.
+    QVariant StoredValue(int row, int field) const { return FRows.at(row).at(field); }
+    void MoveTo(int row);
+
+    // Used by TqxField.
+    QVariant CurrentValue(int field) const;
+    void AssignValue(int field, const QVariant& value);
+
+signals:
+    void CurrentChanged();  // another row became current
+    void DataChanged();     // rows were re-read, posted or deleted
+    void StateChanged();    // a pending row started or ended
+
+private:
+    void RequireActive() const;
+    int RequireField(const QString& name) const;
+    void EndPendingImplicitly();
+    void LoadRows();
+    void RebuildIdIndex();
+    void SetState(TDataSetState state);
+    QString Quoted(const QString& identifier) const;
+
+    QString FConnectionName;
+    QString FTableName;
+    bool FActive = false;
+    QStringList FFieldNames;
+    QVector<FieldKind> FKinds;
+    int FIdField = -1;
+    QVector<QVector<QVariant>> FRows;
+    QHash<qint64, int> FRowOfId;  // ID -> row index: Locate by ID is the hot path
+    int FCurrent = -1;
+    bool FEof = true;
+    TDataSetState FState = TDataSetState::dsBrowse;
+    QVector<QVariant> FPending;
+    QVector<bool> FAssigned;
+};
+
+// The process-wide store: the connection and the two open tables.
+class TqxIPDBManager : public QObject {
+    Q_OBJECT
+public:
+    explicit TqxIPDBManager(QObject* owner = nullptr);
+    ~TqxIPDBManager() override;
+
+    // Opens the store beside the program: <program folder>/DataBase/ipdb.ipdb.
+    void InitializeDataBase();
+    // Opens a store at the given path (tests, tools). Never creates anything.
+    void InitializeDataBase(const QString& path);
+
+    static QString DefaultDatabasePath();
+
+    TqxTable* IPSets() const { return FIPSets; }
+    TqxTable* ConnectionNames() const { return FConnectionNames; }
+    QString ConnectionName() const { return FConnectionName; }
+
+private:
+    void Disconnect();
+
+    QString FConnectionName;
+    TqxTable* FIPSets;
+    TqxTable* FConnectionNames;
+};
+
+// The single store, created on first use with the application object as owner.
+TqxIPDBManager* IPDBManager();

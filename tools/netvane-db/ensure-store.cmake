@@ -1,0 +1,10 @@
+# Makes an empty store at STORE with TOOL when there is none; an existing store is left alone.
+if(NOT EXISTS "${STORE}")
+  get_filename_component(dir "${STORE}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dir}")
+  execute_process(COMMAND "${TOOL}" create "${STORE}" RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "netvane-db could not create ${STORE}")
+  endif()
+  message(STATUS "Created an empty store at ${STORE}")
+endif()
