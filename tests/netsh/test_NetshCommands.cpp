@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "FakeNmcli.h"
+#include "netsh/NetshCommands.h"
+#include "netsh/NetshError.h"
+
+using namespace netsh;
+
+namespace {
+
+class NetshCommandsTest : public ::testing::Test {
+protected:
+    NetshCommandsTest() { fake.Answer("connection show", 0, "Office LAN:u-1:v0\nSpare:u-2:\n"); }
+
+    NetshStatus Run(const std::vector<std::string>& args)
+    {
+        try {
+            NetshCommands(nm, out).Run(ParseNetshArguments(args));
+        } catch (const ENetshError& e) {
+            return e.Status();
+        }
+        return NetshStatus::Done;
+    }
+
+    const std::vector<std::string>* CallOf(const std::string& a, const std::string& b) const
+    {
+        for (const auto& c : fake.Calls)
+            if (c.size() >= 2 && c[0] == a && c[1] == b)
+                return &c;
+        return nullptr;
+    }
+
+    FakeNmcli fake;
+    Nmcli nm{std::ref(fake)};
+    std::ostringstream out;
+};
+
+}  // namespace
+
+TEST_F(NetshCommandsTest, StaticAddressIsSavedThenActivated)
+{
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "Office LAN", "static", "10.9.0.5", "255.255.255.0", "1"}),
+              NetshStatus::Done);
+    const auto* modify = CallOf("connection", "modify");
+    ASSERT_TRUE(modify);
+    EXPECT_EQ(*modify, (std::vector<std::string>{"connection", "modify", "uuid", "u-1", "ipv4.method", "manual",
+                                                 "ipv4.addresses", "10.9.0.5/24", "ipv4.gateway", ""}));
+    const auto* up = CallOf("connection", "up");
+    ASSERT_TRUE(up);
+    EXPECT_EQ(*up, (std::vector<std::string>{"connection", "up", "uuid", "u-1"}));
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(NetshCommandsTest, DhcpClearsAddressesAndGateway)
+{
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "Office LAN", "dhcp"}), NetshStatus::Done);
+    EXPECT_EQ(*CallOf("connection", "modify"), (std::vector<std::string>{"connection", "modify", "uuid", "u-1",
+                                                                         "ipv4.method", "auto", "ipv4.addresses", "",
+                                                                         "ipv4.gateway", ""}));
+}
+
+TEST_F(NetshCommandsTest, UnknownConnectionChangesNothing)
+{
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "office lan", "dhcp"}), NetshStatus::UnknownConnection);
+    EXPECT_FALSE(fake.Called("connection modify"));
+    EXPECT_FALSE(fake.Called("connection up"));
+}
+
+TEST_F(NetshCommandsTest, AmbiguousNameIsRefusedUnlessOneIsInUse)
+{
+    fake.Answer("connection show", 0, "Twin:u-1:\nTwin:u-2:\n");
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "Twin", "dhcp"}), NetshStatus::UnknownConnection);
+    EXPECT_FALSE(fake.Called("connection modify"));
+
+    fake.Answer("connection show", 0, "Twin:u-1:\nTwin:u-2:v0\n");
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "Twin", "dhcp"}), NetshStatus::Done);
+    EXPECT_EQ((*CallOf("connection", "modify"))[3], "u-2");
+}
+
+TEST_F(NetshCommandsTest, UnavailableDeviceSavesForLater)
+{
+    fake.Answer("connection up", 4, "", "Error: Connection activation failed: No suitable device found for this "
+                                        "connection (device v0 not available because device has no carrier).\n");
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "Office LAN", "dhcp"}), NetshStatus::Done);
+    EXPECT_EQ(out.str(), "saved; takes effect when Office LAN connects\n");
+}
+
+TEST_F(NetshCommandsTest, FailedActivationIsAFailure)
+{
+    fake.Answer("connection up", 4, "", "Error: Connection activation failed: IP configuration could not be reserved\n");
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "Office LAN", "dhcp"}), NetshStatus::ActivationFailed);
+}
+
+TEST_F(NetshCommandsTest, DnsIsReappliedToTheActiveDevice)
+{
+    EXPECT_EQ(Run({"interface", "ip", "set", "dns", "Office LAN", "static", "10.9.0.2", "primary"}), NetshStatus::Done);
+    EXPECT_EQ(*CallOf("connection", "modify"), (std::vector<std::string>{"connection", "modify", "uuid", "u-1",
+                                                                         "ipv4.dns", "10.9.0.2",
+                                                                         "ipv4.ignore-auto-dns", "yes"}));
+    EXPECT_EQ(*CallOf("device", "reapply"), (std::vector<std::string>{"device", "reapply", "v0"}));
+    EXPECT_FALSE(fake.Called("connection up"));
+}
+
+TEST_F(NetshCommandsTest, DnsOfAnInactiveProfileWaitsForItsConnection)
+{
+    EXPECT_EQ(Run({"interface", "ip", "set", "dns", "Spare", "dhcp"}), NetshStatus::Done);
+    EXPECT_EQ(*CallOf("connection", "modify"), (std::vector<std::string>{"connection", "modify", "uuid", "u-2",
+                                                                         "ipv4.dns", "", "ipv4.ignore-auto-dns", "no"}));
+    EXPECT_FALSE(fake.Called("device reapply"));
+    EXPECT_FALSE(fake.Called("connection up"));
+    EXPECT_EQ(out.str(), "saved; takes effect when Spare connects\n");
+}
+
+TEST_F(NetshCommandsTest, NetworkManagerNotRunningStopsBeforeAnyChange)
+{
+    fake.Answer("connection show", 8, "", "Error: NetworkManager is not running.\n");
+    EXPECT_EQ(Run({"interface", "ip", "set", "address", "Office LAN", "dhcp"}), NetshStatus::NotRunning);
+    EXPECT_EQ(fake.Calls.size(), 1u);
+}

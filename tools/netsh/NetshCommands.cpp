@@ -1,0 +1,97 @@
+#include "netsh/NetshCommands.h"
+
+#include <algorithm>
+
+#include "netsh/ConfigReport.h"
+#include "netsh/NetshError.h"
+
+namespace netsh {
+
+void NetshCommands::Run(const NetshRequest& request)
+{
+    switch (request.Verb) {
+    case NetshVerb::Help:
+        FOut << NetshUsage();
+        break;
+    case NetshVerb::SetAddress:
+        SetAddress(request);
+        break;
+    case NetshVerb::SetDns:
+        SetDns(request);
+        break;
+    case NetshVerb::ShowConfig:
+        ShowConfig(request);
+        break;
+    }
+}
+
+// Profile names are not unique in NetworkManager; when several share the name,
+// the one in use is meant, and without one in use nothing is guessed.
+NmProfile NetshCommands::FindProfile(const std::string& name) const
+{
+    std::vector<NmProfile> matches;
+    for (const NmProfile& p : FNm.Profiles())
+        if (p.Name == name)
+            matches.push_back(p);
+    if (matches.empty())
+        throw ENetshError(NetshStatus::UnknownConnection, "no connection named \"" + name + "\"");
+    if (matches.size() > 1) {
+        const auto active = std::count_if(matches.begin(), matches.end(), [](auto& p) { return !p.Device.empty(); });
+        if (active != 1)
+            throw ENetshError(NetshStatus::UnknownConnection,
+                              "several connections are named \"" + name + "\"; rename one of them");
+        matches.erase(std::remove_if(matches.begin(), matches.end(), [](auto& p) { return p.Device.empty(); }),
+                      matches.end());
+    }
+    return matches.front();
+}
+
+void NetshCommands::SavedForLater(const std::string& name)
+{
+    FOut << "saved; takes effect when " << name << " connects\n";
+}
+
+void NetshCommands::SetAddress(const NetshRequest& request)
+{
+    const NmProfile profile = FindProfile(request.Connection);
+    const AddressChange& a = request.Address;
+    if (a.Dhcp)
+        FNm.Modify(profile.Uuid, {{"ipv4.method", "auto"}, {"ipv4.addresses", ""}, {"ipv4.gateway", ""}});
+    else
+        FNm.Modify(profile.Uuid, {{"ipv4.method", "manual"},
+                                  {"ipv4.addresses", FormatIpv4(a.Address) + "/" + std::to_string(a.Prefix)},
+                                  {"ipv4.gateway", a.Gateway ? FormatIpv4(*a.Gateway) : ""}});
+    if (FNm.Activate(profile.Uuid, request.Connection) == NmActivation::DeviceUnavailable)
+        SavedForLater(request.Connection);
+}
+
+// DNS servers need no new activation: the running connection takes them over.
+// A profile not in use keeps them for when it connects.
+void NetshCommands::SetDns(const NetshRequest& request)
+{
+    const NmProfile profile = FindProfile(request.Connection);
+    const DnsChange& d = request.Dns;
+    if (d.Dhcp)
+        FNm.Modify(profile.Uuid, {{"ipv4.dns", ""}, {"ipv4.ignore-auto-dns", "no"}});
+    else
+        FNm.Modify(profile.Uuid,
+                   {{"ipv4.dns", d.Server ? FormatIpv4(*d.Server) : ""}, {"ipv4.ignore-auto-dns", "yes"}});
+    if (profile.Device.empty())
+        SavedForLater(request.Connection);
+    else
+        FNm.Reapply(profile.Device, request.Connection);
+}
+
+void NetshCommands::ShowConfig(const NetshRequest& request)
+{
+    std::vector<NmProfile> profiles;
+    if (request.Connection.empty())
+        profiles = FNm.Profiles();
+    else
+        profiles.push_back(FindProfile(request.Connection));
+    FOut << "\n";
+    for (const NmProfile& p : profiles)
+        FOut << FormatConfigReport(p.Name, FNm.Fields(p.Uuid, ConfigReportFields()));
+}
+
+}  // namespace netsh

@@ -1,0 +1,56 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "netsh/NetshError.h"
+#include "netsh/ProcessRunner.h"
+
+namespace netsh {
+
+// NetworkManager as nmcli shows it: terse output with explicit fields, changes as
+// "setting value" pairs. Every failure is raised as ENetshError of the right kind.
+
+struct NmProfile {
+    std::string Name;
+    std::string Uuid;
+    std::string Device;  // empty unless the profile is active
+};
+
+// Field name (without "[n]") to its values, in order; a line listing several
+// values (addresses, DNS servers) is split at its commas.
+using NmFields = std::map<std::string, std::vector<std::string>>;
+
+enum class NmActivation { Activated, DeviceUnavailable };
+
+class Nmcli {
+public:
+    // Takes nmcli's arguments (without "nmcli"); the default runs the real nmcli.
+    using Runner = std::function<ProcessResult(const std::vector<std::string>&)>;
+    explicit Nmcli(Runner runner = RunNmcli);
+
+    std::vector<NmProfile> Profiles() const;
+    NmFields Fields(const std::string& uuid, const std::vector<std::string>& fields) const;
+    // Saves the settings in the profile in one step.
+    void Modify(const std::string& uuid, const std::vector<std::pair<std::string, std::string>>& settings) const;
+    // Brings the profile up; DeviceUnavailable when no device can carry it now.
+    NmActivation Activate(const std::string& uuid, const std::string& name) const;
+    // Applies the saved profile to the device it is active on, without taking it down.
+    void Reapply(const std::string& device, const std::string& name) const;
+
+    static ProcessResult RunNmcli(const std::vector<std::string>& args);
+
+private:
+    ProcessResult Run(const std::vector<std::string>& args, const std::string& doing) const;
+    Runner FRunner;
+};
+
+// Splits a terse line at unescaped colons and removes nmcli's escapes.
+std::vector<std::string> SplitTerseLine(const std::string& line);
+
+// The error for a failed nmcli run; doing says what was attempted ("changing X").
+ENetshError NmcliFailure(const ProcessResult& result, const std::string& doing);
+
+}  // namespace netsh
