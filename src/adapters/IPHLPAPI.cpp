@@ -1,0 +1,95 @@
+#include "adapters/IPHLPAPI.h"
+
+namespace IPHLPAPI {
+TGetAdaptersInfo GetAdaptersInfo = nullptr;
+TIPHelperProc GetNetworkParams = nullptr;
+TIPHelperProc GetTcpTable = nullptr;
+TIPHelperProc GetTcpStatistics = nullptr;
+TIPHelperProc GetUdpTable = nullptr;
+TIPHelperProc GetUdpStatistics = nullptr;
+TIPHelperProc GetIpStatistics = nullptr;
+TIPHelperProc GetIpNetTable = nullptr;
+TIPHelperProc GetIpAddrTable = nullptr;
+TIPHelperProc GetIpForwardTable = nullptr;
+TIPHelperProc GetIcmpStatistics = nullptr;
+TIPHelperProc GetRTTAndHopCount = nullptr;
+TIPHelperProc GetIfTable = nullptr;
+TIPHelperProc GetIfEntry = nullptr;
+TIPHelperProc GetFriendlyIfIndex = nullptr;
+TGetPerAdapterInfo GetPerAdapterInfo = nullptr;
+TIPHelperProc AllocateAndGetTcpExTableFromStack = nullptr;
+TIPHelperProc AllocateAndGetUdpExTableFromStack = nullptr;
+TIPHelperProc GetAdaptersAddresses = nullptr;
+TIPHelperProc GetExtendedTcpTable = nullptr;
+TIPHelperProc GetOwnerModuleFromTcpEntry = nullptr;
+TIPHelperProc GetExtendedUdpTable = nullptr;
+TIPHelperProc GetOwnerModuleFromUdpEntry = nullptr;
+}  // namespace IPHLPAPI
+
+namespace {
+
+const TIPHelperLibraryApi* gApi = nullptr;
+void* gModule = nullptr;
+const TIPHelperLibraryApi* gModuleApi = nullptr;  // the loader that loaded gModule
+
+const TIPHelperLibraryApi& CurrentApi() { return gApi ? *gApi : PlatformIPHelperLibraryApi(); }
+
+template <typename TSlot>
+void Bind(TSlot& Slot, const char* Name) {
+    // Function pointers travel through the loader as void*; the slot's type says what they are.
+    Slot = reinterpret_cast<TSlot>(gModuleApi->Lookup(gModule, Name));
+}
+
+// Releases the library when the program ends, after every other user of it.
+struct TUnloadAtExit {
+    ~TUnloadAtExit() { UnloadIPHelperLibrary(); }
+} gUnloadAtExit;
+
+}  // namespace
+
+bool LoadIPHelperLibrary() {
+    if (gModule)
+        return true;
+    const TIPHelperLibraryApi& api = CurrentApi();
+    void* module = api.Load();
+    if (!module)
+        return false;
+    gModule = module;
+    gModuleApi = &api;
+
+    using namespace IPHLPAPI;
+    Bind(GetAdaptersInfo, "GetAdaptersInfo");
+    Bind(GetNetworkParams, "GetNetworkParams");
+    Bind(GetTcpTable, "GetTcpTable");
+    Bind(GetTcpStatistics, "GetTcpStatistics");
+    Bind(GetUdpTable, "GetUdpTable");
+    Bind(GetUdpStatistics, "GetUdpStatistics");
+    Bind(GetIpStatistics, "GetIpStatistics");
+    Bind(GetIpNetTable, "GetIpNetTable");
+    Bind(GetIpAddrTable, "GetIpAddrTable");
+    Bind(GetIpForwardTable, "GetIpForwardTable");
+    Bind(GetIcmpStatistics, "GetIcmpStatistics");
+    Bind(GetRTTAndHopCount, "GetRTTAndHopCount");
+    Bind(GetIfTable, "GetIfTable");
+    Bind(GetIfEntry, "GetIfEntry");
+    Bind(GetFriendlyIfIndex, "GetFriendlyIfIndex");
+    Bind(GetPerAdapterInfo, "GetPerAdapterInfo");
+    Bind(AllocateAndGetTcpExTableFromStack, "AllocateAndGetTcpExTableFromStack");
+    Bind(AllocateAndGetUdpExTableFromStack, "AllocateAndGetUdpExTableFromStack");
+    Bind(GetAdaptersAddresses, "GetAdaptersAddresses");
+    Bind(GetExtendedTcpTable, "GetExtendedTcpTable");
+    Bind(GetOwnerModuleFromTcpEntry, "GetOwnerModuleFromTcpEntry");
+    Bind(GetExtendedUdpTable, "GetExtendedUdpTable");
+    Bind(GetOwnerModuleFromUdpEntry, "GetOwnerModuleFromUdpEntry");
+    return true;
+}
+
+void UnloadIPHelperLibrary() {
+    if (!gModule)
+        return;
+    gModuleApi->Free(gModule);
+    gModule = nullptr;
+    gModuleApi = nullptr;
+}
+
+void SetIPHelperLibraryApi(const TIPHelperLibraryApi* Api) { gApi = Api; }
