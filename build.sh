@@ -9,7 +9,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 # What building and running Netvane needs.
 PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins
-          libsystemd-dev)
+          libsystemd-dev libxcb1-dev)
 # What the tests need on top: GoogleTest, Google Benchmark, and the tools of the
 # network-namespace tests (a private NetworkManager and a DHCP server).
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev

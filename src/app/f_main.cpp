@@ -1,0 +1,480 @@
+#include "app/f_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/TaskbarButton.h"
+#include "app/qxApplication.h"
+#include "ipsets/o_IPSetManager.h"
+#include "store/o_DatabaseConnection.h"
+
+QPointer<TFrmMain> FrmMain;
+
+namespace {
+const char* const kPictures[12] = {"00-refresh",       "01-power",  "02-network-panel", "03-plus",
+                                   "04-globe-arrow",   "05-pencil", "06-cross",         "07-asterisk",
+                                   "08-info",          "09-down",   "10-up",            "11-globe-plug"};
+enum Picture { picRefresh, picPower, picNetwork, picPlus, picActivate, picEdit, picDelete, picAbout, picHelp,
+               picMinimize, picRestore, picApplyItem };
+
+const char* const kInfoLines[7] = {
+    "Administrative or explicit rights over registry and network interfaces are",
+    "mandatory for Netvane to work properly.",
+    "",
+    "Please make sure that you have these rights granted by contacting your",
+    "system administrator.",
+    "",
+    "For any other information please reffer to the help file.",
+};
+
+// A menu caption shows "&" as a mnemonic marker; an IP set's name is shown as typed.
+QString MenuText(const QString& text) { return QString(text).replace(QLatin1Char('&'), QLatin1String("&&")); }
+}  // namespace
+
+TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(ProgramCaption());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    CreateImages();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/netvane.svg")));
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreatePages();
+    CreateTray();
+    resize(588, 750);
+
+    MainPageControl->setCurrentIndex(0);
+    IPDBManager()->InitializeDataBase();
+    FIPManager = new TqxIPSetManager(this);
+    FIPManager->SetIPSetDataSet(IPDBManager()->IPSets());
+    FIPManager->SetConnectionsDataSet(IPDBManager()->ConnectionNames());
+    FIPManager->SetIPSetTreeView(IPSetTreeView);
+    FIPManager->SetAdapterTreeview(AdapterTreeview);
+    FIPManager->SetTrayIcon(NetvaneTrayIcon);
+    FIPManager->UpdateUI();
+    BuildApplyIPSetMenu();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::CreateImages()
+{
+    Q_INIT_RESOURCE(icons);
+    for (const char* name : kPictures)
+        MenuImageList << QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+}
+
+QAction* TFrmMain::NewAction(const QString& name, const QString& caption, int picture, const QKeySequence& shortcut)
+{
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    if (picture >= 0)
+        a->setIcon(MenuImageList[picture]);
+    a->setIconVisibleInMenu(true);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    return a;
+}
+
+void TFrmMain::CreateActions()
+{
+    const QKeySequence ctrlA(Qt::CTRL | Qt::Key_A), ctrlE(Qt::CTRL | Qt::Key_E), ctrlD(Qt::CTRL | Qt::Key_D);
+    const QKeySequence ins(Qt::Key_Insert);
+
+    toolBtnManageConnections = NewAction("toolBtnManageConnections", "Manage Connections", picNetwork);
+    toolBtnAddIPSet = NewAction("toolBtnAddIPSet", "Add IP Set", picPlus);
+    toolBtnActivateIPSet = NewAction("toolBtnActivateIPSet", "Activate IP Set", picActivate);
+    toolbtnEditIPSet = NewAction("toolbtnEditIPSet", "Edit IP Set", picEdit);
+    toolbtnDeleteIPSet = NewAction("toolbtnDeleteIPSet", "Delete IP Set", picDelete);
+
+    Options1 = NewAction("Options1", "Options", picActivate, QKeySequence(Qt::CTRL | Qt::Key_O));
+    Options1->setVisible(false);
+    RefreshCurrentConfiguration1 = NewAction("RefreshCurrentConfiguration1", "Refresh Current Configuration",
+                                             picRefresh, QKeySequence(Qt::CTRL | Qt::Key_R));
+    Exit1 = NewAction("Exit1", "Exit", picPower, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    ManageConnections1 = NewAction("ManageConnections1", "Connection Name List", picNetwork);
+    AddNewIPConfigurationSet1 = NewAction("AddNewIPConfigurationSet1", "Add New IP Configuration Set", picPlus, ins);
+    ActivatetheselectedIPSet1 =
+        NewAction("ActivatetheselectedIPSet1", "Activate the selected IP Set", picActivate, ctrlA);
+    EdittheselectedIPSet1 = NewAction("EdittheselectedIPSet1", "Edit the selected IP Set", picEdit, ctrlE);
+    DeletetheselectedIPSet1 = NewAction("DeletetheselectedIPSet1", "Delete the selected IP Set", picDelete, ctrlD);
+    HelpFile1 = NewAction("HelpFile1", "Help File", picHelp);
+    About1 = NewAction("About1", "About...", picAbout);
+
+    ActivatetheselectedIPSet2 =
+        NewAction("ActivatetheselectedIPSet2", "Activate the selected IP Set", picActivate, ctrlA);
+    ActivatetheselectedIPSet2->setStatusTip("Activates the IP Set");
+    ActivatetheselectedIPSet2->setToolTip("Activates the IP Set");
+    popmnuAddNewIPSet = NewAction("popmnuAddNewIPSet", "AddNewIPConfigurationSet1", picPlus, ins);
+    EdittheSelectedIPSet2 = NewAction("EdittheSelectedIPSet2", "Edit the Selected IP Set", picEdit, ctrlE);
+    DeletetheselectedIPSet2 = NewAction("DeletetheselectedIPSet2", "Delete the selected IP Set", picDelete, ctrlD);
+
+    NetvaneVer31 = NewAction("NetvaneVer31", "Netvane Ver3", -1);
+    mnuRestoreApp = NewAction("mnuRestoreApp", "Restore", picRestore);
+    mnuMinimizeApp = NewAction("mnuMinimizeApp", "Minimize", picMinimize);
+    erminate1 = NewAction("erminate1", "Terminate", picPower);
+    AddIPSet1 = NewAction("AddIPSet1", "Add IP Set", picPlus);
+    EditIPSet1 = NewAction("EditIPSet1", "Edit IP Set", picEdit);
+    EditIPSet1->setVisible(false);
+    DeleteIPSet1 = NewAction("DeleteIPSet1", "Delete IP Set", picDelete);
+    DeleteIPSet1->setVisible(false);
+    ManageConnections2 = NewAction("ManageConnections2", "Manage Connections", picNetwork);
+
+    for (QAction* a : {toolbtnDeleteIPSet, DeletetheselectedIPSet1, DeletetheselectedIPSet2, DeleteIPSet1})
+        connect(a, &QAction::triggered, this, &TFrmMain::DeletetheselectedIPSet1Click);
+    connect(RefreshCurrentConfiguration1, &QAction::triggered, this, &TFrmMain::RefreshCurrentConfiguration1Click);
+    connect(Exit1, &QAction::triggered, this, &TFrmMain::Exit1Click);
+    connect(erminate1, &QAction::triggered, this, &TFrmMain::Exit1Click);
+    connect(mnuRestoreApp, &QAction::triggered, this, &TFrmMain::mnuRestoreAppClick);
+    connect(mnuMinimizeApp, &QAction::triggered, this, &TFrmMain::mnuMinimizeAppClick);
+    connect(HelpFile1, &QAction::triggered, this, &TFrmMain::HelpFile1Click);
+}
+
+void TFrmMain::CreateMenus()
+{
+    MainMenu = menuBar();
+    MainMenu->setObjectName("MainMenu");
+    File1 = MainMenu->addMenu("File");
+    File1->addAction(Options1);
+    File1->addSeparator();
+    File1->addAction(RefreshCurrentConfiguration1);
+    File1->addSeparator();
+    File1->addAction(Exit1);
+    Connections1 = MainMenu->addMenu("Connections");
+    Connections1->addAction(ManageConnections1);
+    IPSets1 = MainMenu->addMenu("IP Sets");
+    IPSets1->addAction(AddNewIPConfigurationSet1);
+    IPSets1->addSeparator();
+    IPSets1->addAction(ActivatetheselectedIPSet1);
+    IPSets1->addAction(EdittheselectedIPSet1);
+    IPSets1->addAction(DeletetheselectedIPSet1);
+    Help1 = MainMenu->addMenu("Help");
+    Help1->addAction(HelpFile1);
+    Help1->addAction(About1);
+
+    TreeViewPopUpMenu = new QMenu(this);
+    TreeViewPopUpMenu->setObjectName("TreeViewPopUpMenu");
+    TreeViewPopUpMenu->setToolTipsVisible(true);
+    TreeViewPopUpMenu->addAction(ActivatetheselectedIPSet2);
+    TreeViewPopUpMenu->addSeparator();
+    TreeViewPopUpMenu->addAction(popmnuAddNewIPSet);
+    TreeViewPopUpMenu->addAction(EdittheSelectedIPSet2);
+    TreeViewPopUpMenu->addAction(DeletetheselectedIPSet2);
+
+    TrayIconMenu = new QMenu(this);
+    TrayIconMenu->setObjectName("TrayIconMenu");
+    TrayIconMenu->addAction(NetvaneVer31);
+    TrayIconMenu->setDefaultAction(NetvaneVer31);
+    TrayIconMenu->addSeparator();
+    TrayIconMenu->addAction(mnuRestoreApp);
+    TrayIconMenu->addAction(mnuMinimizeApp);
+    TrayIconMenu->addAction(erminate1);
+    TrayIconMenu->addSeparator();
+    TrayIconMenu->addAction(AddIPSet1);
+    TrayIconMenu->addAction(EditIPSet1);
+    TrayIconMenu->addAction(DeleteIPSet1);
+    TrayIconMenu->addSeparator();
+    ApplyIPSet1 = TrayIconMenu->addMenu(MenuImageList[picActivate], "Apply IP Set");
+    ApplyIPSet1->setObjectName("ApplyIPSet1");
+    TrayIconMenu->addSeparator();
+    TrayIconMenu->addAction(ManageConnections2);
+}
+
+void TFrmMain::CreateToolBar()
+{
+    ToolBar1 = addToolBar("ToolBar1");
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ToolBar1->setIconSize(QSize(32, 32));
+    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    ToolBar1->addAction(toolBtnManageConnections);
+    auto* gap = new QWidget(ToolBar1);
+    gap->setFixedWidth(8);
+    ToolBar1->addWidget(gap);
+    for (QAction* a : {toolBtnAddIPSet, toolBtnActivateIPSet, toolbtnEditIPSet, toolbtnDeleteIPSet})
+        ToolBar1->addAction(a);
+    for (QAction* a : ToolBar1->actions())
+        if (auto* b = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(a)))
+            b->setFixedSize(108, 52);
+}
+
+void TFrmMain::CreatePages()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 2, 4, 2);
+
+    GroupBox2 = new QGroupBox("Currently Selected IP Set", central);
+    GroupBox2->setObjectName("GroupBox2");
+    auto* bannerLayout = new QVBoxLayout(GroupBox2);
+    bannerLayout->setContentsMargins(4, 0, 4, 2);
+    lblCurrentIPInfo = new QLabel(GroupBox2);
+    lblCurrentIPInfo->setObjectName("lblCurrentIPInfo");
+    lblCurrentIPInfo->setAlignment(Qt::AlignCenter);
+    QFont bannerFont = lblCurrentIPInfo->font();
+    bannerFont.setBold(true);
+    bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.4);
+    lblCurrentIPInfo->setFont(bannerFont);
+    lblCurrentIPInfo->setStyleSheet("color: #800000;");
+    bannerLayout->addWidget(lblCurrentIPInfo);
+    layout->addWidget(GroupBox2);
+
+    MainPageControl = new QTabWidget(central);
+    MainPageControl->setObjectName("MainPageControl");
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName("TabSheet1");
+    auto* page1 = new QVBoxLayout(TabSheet1);
+    page1->setContentsMargins(2, 2, 2, 2);
+    Splitter1 = new QSplitter(Qt::Vertical, TabSheet1);
+    Splitter1->setObjectName("Splitter1");
+    IPSetTreeView = new QTreeWidget(Splitter1);
+    IPSetTreeView->setObjectName("IPSetTreeView");
+    IPSetTreeView->setHeaderHidden(true);
+    QFont treeFont = IPSetTreeView->font();
+    treeFont.setBold(true);
+    IPSetTreeView->setFont(treeFont);
+    IPSetTreeView->setContextMenuPolicy(Qt::CustomContextMenu);
+    IPSetTreeView->setUniformRowHeights(true);
+    IPSetTreeView->viewport()->installEventFilter(this);
+    connect(IPSetTreeView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { TreeViewPopUpMenu->popup(IPSetTreeView->viewport()->mapToGlobal(pos)); });
+
+    GroupBox1 = new QGroupBox(Splitter1);
+    GroupBox1->setObjectName("GroupBox1");
+    auto* noteLayout = new QVBoxLayout(GroupBox1);
+    noteLayout->setContentsMargins(2, 2, 2, 2);
+    InfoMemo = new QTextEdit(GroupBox1);
+    InfoMemo->setObjectName("InfoMemo");
+    InfoMemo->setReadOnly(true);
+    InfoMemo->setEnabled(false);
+    InfoMemo->setFrameShape(QFrame::NoFrame);
+    InfoMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette memoPalette = InfoMemo->palette();
+    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Window));
+    memoPalette.setColor(QPalette::Disabled, QPalette::Base, memoPalette.color(QPalette::Window));
+    InfoMemo->setPalette(memoPalette);
+    for (const char* line : kInfoLines) {
+        InfoMemo->append(QLatin1String(line));
+        InfoMemo->setAlignment(Qt::AlignCenter);
+    }
+    noteLayout->addWidget(InfoMemo);
+    Splitter1->addWidget(IPSetTreeView);
+    Splitter1->addWidget(GroupBox1);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setSizes({560, 121});
+    page1->addWidget(Splitter1);
+    MainPageControl->addTab(TabSheet1, "Available IP Sets");
+
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName("TabSheet2");
+    auto* page2 = new QVBoxLayout(TabSheet2);
+    page2->setContentsMargins(2, 2, 2, 2);
+    AdapterTreeview = new QTreeWidget(TabSheet2);
+    AdapterTreeview->setObjectName("AdapterTreeview");
+    AdapterTreeview->setHeaderHidden(true);
+    AdapterTreeview->setUniformRowHeights(true);
+    page2->addWidget(AdapterTreeview);
+    MainPageControl->addTab(TabSheet2, "Current Configuration");
+    layout->addWidget(MainPageControl, 1);
+    setCentralWidget(central);
+
+    StatusBar = statusBar();
+    StatusBar->setObjectName("StatusBar");
+    StatusPanel = new QLabel(ProgramCaption(), StatusBar);
+    StatusPanel->setMinimumWidth(50);
+    StatusBar->addPermanentWidget(StatusPanel);
+}
+
+void TFrmMain::CreateTray()
+{
+    NetvaneTrayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/netvane.svg")), this);
+    NetvaneTrayIcon->setObjectName("NetvaneTrayIcon");
+    NetvaneTrayIcon->setToolTip(ApplicationTitle());
+    NetvaneTrayIcon->setContextMenu(TrayIconMenu);
+    // Many desktops have no tray, or get one later: until one shows up the window
+    // keeps its task-bar button and balloons go to the status bar.
+    FTrayWatch = new QTimer(this);
+    FTrayWatch->setInterval(2000);
+    connect(FTrayWatch, &QTimer::timeout, this, &TFrmMain::UpdateTrayPresence);
+    UpdateTrayPresence();
+}
+
+void TFrmMain::UpdateTrayPresence()
+{
+    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available && !NetvaneTrayIcon->isVisible())
+        NetvaneTrayIcon->show();
+    if (available != FTrayDocked) {
+        FTrayDocked = available;
+        if (isVisible())
+            SetTaskbarButtonShown(this, !FTrayDocked);
+    }
+    if (FTrayDocked)
+        FTrayWatch->stop();
+    else if (!FTrayWatch->isActive())
+        FTrayWatch->start();
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The window manager learns the task-bar state anew each time the window maps.
+    QTimer::singleShot(0, this, [this] { SetTaskbarButtonShown(this, !FTrayDocked); });
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == IPSetTreeView->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // Any button selects the node under the pointer first, the right one too.
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (QTreeWidgetItem* item = IPSetTreeView->itemAt(press->position().toPoint()))
+            IPSetTreeView->setCurrentItem(item);
+        RunCommand([this] { IPSetTreeViewMouseDown(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFrmMain::IPSetTreeViewMouseDown()
+{
+    QTreeWidgetItem* node = IPSetTreeView->currentItem();
+    if (!node || !node->isSelected())
+        return;
+    if (node->parent()) {
+        lblCurrentIPInfo->clear();
+        return;
+    }
+    FIPSetID = node->data(0, TqxIPSetManager::IDRole).toInt();
+    TqxTable* sets = IPDBManager()->IPSets();
+    if (sets->Locate(QStringLiteral("ID"), FIPSetID))
+        lblCurrentIPInfo->setText(sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString());
+}
+
+void TFrmMain::DeletetheselectedIPSet1Click()
+{
+    RunCommand([this] {
+        TqxTable* sets = IPDBManager()->IPSets();
+        if (!sets->Locate(QStringLiteral("ID"), FIPSetID))
+            return;
+        QMessageBox box(QMessageBox::Question, ProgramCaption(), "Are sure you want to delete the selected IP Set ?",
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        if (box.exec() != QMessageBox::Yes)
+            return;
+        // The question may have taken a while: make sure the same row is still the current one.
+        if (!sets->Locate(QStringLiteral("ID"), FIPSetID))
+            return;
+        sets->Delete();
+        RefreshStoredSets();
+        lblCurrentIPInfo->clear();
+    });
+}
+
+void TFrmMain::RefreshStoredSets()
+{
+    FIPManager->UpdateUI();
+    BuildApplyIPSetMenu();
+}
+
+void TFrmMain::RefreshCurrentConfiguration1Click()
+{
+    RunCommand([this] { RefreshStoredSets(); });
+}
+
+void TFrmMain::RefreshBtnClick()
+{
+    RunCommand([this] { FIPManager->UpdateUI(); });
+}
+
+void TFrmMain::BuildApplyIPSetMenu()
+{
+    for (QAction* a : ApplyIPSet1->actions()) {
+        ApplyIPSet1->removeAction(a);
+        delete a;
+    }
+    TqxTable* sets = IPDBManager()->IPSets();
+    const TqxField name = sets->FieldByName(QStringLiteral("IPSET_NAME"));
+    const TqxField id = sets->FieldByName(QStringLiteral("ID"));
+    for (sets->First(); !sets->Eof(); sets->Next()) {
+        auto* item = new QAction(MenuImageList[picApplyItem], MenuText(name.AsString()), this);
+        item->setData(id.AsInteger());
+        item->setIconVisibleInMenu(true);
+        ApplyIPSet1->addAction(item);
+    }
+    sets->First();
+}
+
+void TFrmMain::Exit1Click() { close(); }
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    NetvaneTrayIcon->hide();
+    qApp->quit();
+}
+
+void TFrmMain::mnuMinimizeAppClick() { showMinimized(); }
+
+void TFrmMain::mnuRestoreAppClick()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TFrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        ApplicationEvents1Minimize();
+}
+
+void TFrmMain::ApplicationEvents1Minimize()
+{
+    // Hide behind the tray icon only where a tray shows it; otherwise the
+    // task-bar button is the only way back.
+    if (TrayIsUsable(NetvaneTrayIcon))
+        QTimer::singleShot(0, this, [this] { hide(); });
+}
+
+void TFrmMain::HelpFile1Click()
+{
+    RunCommand([] {
+        const QString path = HelpFilePath();
+        if (!QFileInfo::exists(path))
+            throw EqxError(("The help file " + path + " is missing").toStdString());
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            throw EqxError(("No viewer could open the help file " + path).toStdString());
+    });
+}

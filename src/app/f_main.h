@@ -1,0 +1,132 @@
+#pragma once
+// The main window: two pages (stored IP sets, current configuration), tool bar,
+// main menu, tree pop-up and tray menu. It turns the user's commands into calls
+// on the store and the IP set manager.
+#include <QIcon>
+#include <QMainWindow>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QVector>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QSplitter;
+class QStatusBar;
+class QTabWidget;
+class QTextEdit;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class TqxIPSetManager;
+
+class TFrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Opens the store and fills the trees; raises EqxError when the store cannot be opened.
+    explicit TFrmMain(QWidget* parent = nullptr);
+    ~TFrmMain() override;
+
+    int IPSetID() const { return FIPSetID; }
+    TqxIPSetManager* IPManager() const { return FIPManager; }
+
+    // Components, named as the window's definition names them.
+    QToolBar* ToolBar1;
+    QAction* toolBtnManageConnections;
+    QAction* toolBtnAddIPSet;
+    QAction* toolBtnActivateIPSet;
+    QAction* toolbtnEditIPSet;
+    QAction* toolbtnDeleteIPSet;
+
+    QMenuBar* MainMenu;
+    QMenu* File1;
+    QAction* Options1;
+    QAction* RefreshCurrentConfiguration1;
+    QAction* Exit1;
+    QMenu* Connections1;
+    QAction* ManageConnections1;
+    QMenu* IPSets1;
+    QAction* AddNewIPConfigurationSet1;
+    QAction* ActivatetheselectedIPSet1;
+    QAction* EdittheselectedIPSet1;
+    QAction* DeletetheselectedIPSet1;
+    QMenu* Help1;
+    QAction* HelpFile1;
+    QAction* About1;
+
+    QMenu* TreeViewPopUpMenu;
+    QAction* ActivatetheselectedIPSet2;
+    QAction* popmnuAddNewIPSet;
+    QAction* EdittheSelectedIPSet2;
+    QAction* DeletetheselectedIPSet2;
+
+    QMenu* TrayIconMenu;
+    QAction* NetvaneVer31;
+    QAction* mnuRestoreApp;
+    QAction* mnuMinimizeApp;
+    QAction* erminate1;
+    QAction* AddIPSet1;
+    QAction* EditIPSet1;
+    QAction* DeleteIPSet1;
+    QMenu* ApplyIPSet1;
+    QAction* ManageConnections2;
+
+    QGroupBox* GroupBox2;
+    QLabel* lblCurrentIPInfo;
+    QTabWidget* MainPageControl;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QTreeWidget* IPSetTreeView;
+    QSplitter* Splitter1;
+    QGroupBox* GroupBox1;
+    QTextEdit* InfoMemo;
+    QTreeWidget* AdapterTreeview;
+    QStatusBar* StatusBar;
+    QLabel* StatusPanel;
+    QSystemTrayIcon* NetvaneTrayIcon;
+
+    // The 12 pictures of the menus and the tool bar, by index.
+    QVector<QIcon> MenuImageList;
+
+public slots:
+    void RefreshCurrentConfiguration1Click();
+    void DeletetheselectedIPSet1Click();
+    void Exit1Click();
+    void mnuRestoreAppClick();
+    void mnuMinimizeAppClick();
+    void HelpFile1Click();
+    void RefreshBtnClick();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateImages();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePages();
+    void CreateTray();
+    QAction* NewAction(const QString& name, const QString& caption, int picture,
+                       const QKeySequence& shortcut = QKeySequence());
+
+    void IPSetTreeViewMouseDown();
+    void ApplicationEvents1Minimize();
+    void BuildApplyIPSetMenu();
+    // Refills both trees and the tray's sub-menu after the stored IP sets changed.
+    void RefreshStoredSets();
+    void UpdateTrayPresence();
+
+    TqxIPSetManager* FIPManager = nullptr;
+    int FIPSetID = 0;
+    QTimer* FTrayWatch = nullptr;
+    bool FTrayDocked = false;
+};
+
+// The main window of the running program.
+extern QPointer<TFrmMain> FrmMain;

@@ -1,0 +1,30 @@
+// Netvane: start-up. Opens the store, shows the main window, runs until it closes.
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "app/f_main.h"
+#include "app/qxApplication.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Netvane"));
+    QApplication::setApplicationVersion(QStringLiteral(NETVANE_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);  // hidden behind the tray is still running
+
+    try {
+        FrmMain = new TFrmMain;
+    } catch (const std::exception& e) {
+        const QString message = QString::fromStdString(MessageWithFullStop(e.what()));
+        std::fprintf(stderr, "netvane: %s\n", qPrintable(message));
+        // Nobody could answer a box on the offscreen platform.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            QMessageBox::critical(nullptr, ApplicationTitle(), message);
+        return 1;
+    }
+    FrmMain->show();
+    const int status = app.exec();
+    delete FrmMain;
+    return status;
+}
