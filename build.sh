@@ -13,7 +13,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config
 # What the tests need on top: GoogleTest, Google Benchmark, and the tools of the
 # network-namespace tests (a private NetworkManager and a DHCP server).
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev
-               iproute2 network-manager dnsmasq-base dbus)
+               iproute2 network-manager dnsmasq-base dbus nlohmann-json3-dev)
 
 install_missing() {
     local missing=()

@@ -103,6 +103,16 @@ TEST_F(NetshCommandsTest, DnsIsReappliedToTheActiveDevice)
     EXPECT_FALSE(fake.Called("connection up"));
 }
 
+TEST_F(NetshCommandsTest, DnsOfADhcpProfileIsBroughtUpAnew)
+{
+    fake.Answer("connection show", 0, "Office LAN:u-1:v0\n");  // the listing
+    fake.Answers["connection show"].Out += "ipv4.method:auto\n";  // and the method: one answer serves both
+    EXPECT_EQ(Run({"interface", "ip", "set", "dns", "Office LAN", "dhcp"}), NetshStatus::Done);
+    EXPECT_FALSE(fake.Called("device reapply"));
+    ASSERT_TRUE(CallOf("connection", "up"));
+    EXPECT_EQ(*CallOf("connection", "up"), (std::vector<std::string>{"connection", "up", "uuid", "u-1"}));
+}
+
 TEST_F(NetshCommandsTest, DnsOfAnInactiveProfileWaitsForItsConnection)
 {
     EXPECT_EQ(Run({"interface", "ip", "set", "dns", "Spare", "dhcp"}), NetshStatus::Done);

@@ -45,6 +45,8 @@ TEST(Nmcli, FailuresAreToldApartByKind)
     EXPECT_EQ(statusOf(1, "Error: Failed to modify connection 'x': Insufficient privileges\n"),
               NetshStatus::NotPermitted);
     EXPECT_EQ(statusOf(1, "Error: Not authorized to modify connection\n"), NetshStatus::NotPermitted);
+    EXPECT_EQ(statusOf(1, "Error: Failed to modify connection 'x': Error checking authorization: no polkit\n"),
+              NetshStatus::NotPermitted);
     EXPECT_EQ(statusOf(10, "Error: x - no such connection profile.\n"), NetshStatus::UnknownConnection);
     EXPECT_EQ(statusOf(4, "Error: Connection activation failed: IP configuration could not be reserved\n"),
               NetshStatus::ActivationFailed);

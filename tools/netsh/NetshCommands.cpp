@@ -61,12 +61,20 @@ void NetshCommands::SetAddress(const NetshRequest& request)
         FNm.Modify(profile.Uuid, {{"ipv4.method", "manual"},
                                   {"ipv4.addresses", FormatIpv4(a.Address) + "/" + std::to_string(a.Prefix)},
                                   {"ipv4.gateway", a.Gateway ? FormatIpv4(*a.Gateway) : ""}});
-    if (FNm.Activate(profile.Uuid, request.Connection) == NmActivation::DeviceUnavailable)
-        SavedForLater(request.Connection);
+    Activate(profile, request.Connection);
+}
+
+void NetshCommands::Activate(const NmProfile& profile, const std::string& name)
+{
+    if (FNm.Activate(profile.Uuid, name) == NmActivation::DeviceUnavailable)
+        SavedForLater(name);
 }
 
 // DNS servers need no new activation: the running connection takes them over.
-// A profile not in use keeps them for when it connects.
+// Except under DHCP: NetworkManager (1.42) keeps stale DNS servers when a change
+// is re-applied within about half a second of a DHCP activation, which is just
+// what Netvane's address-then-DNS pair does, so such a profile is brought up anew.
+// A profile not in use keeps the change for when it connects.
 void NetshCommands::SetDns(const NetshRequest& request)
 {
     const NmProfile profile = FindProfile(request.Connection);
@@ -76,8 +84,14 @@ void NetshCommands::SetDns(const NetshRequest& request)
     else
         FNm.Modify(profile.Uuid,
                    {{"ipv4.dns", d.Server ? FormatIpv4(*d.Server) : ""}, {"ipv4.ignore-auto-dns", "yes"}});
-    if (profile.Device.empty())
+    if (profile.Device.empty()) {
         SavedForLater(request.Connection);
+        return;
+    }
+    const NmFields fields = FNm.Fields(profile.Uuid, {"ipv4.method"});
+    const auto method = fields.find("ipv4.method");
+    if (method != fields.end() && method->second == std::vector<std::string>{"auto"})
+        Activate(profile, request.Connection);
     else
         FNm.Reapply(profile.Device, request.Connection);
 }

@@ -18,6 +18,7 @@ private:
     void SetAddress(const NetshRequest& request);
     void SetDns(const NetshRequest& request);
     void ShowConfig(const NetshRequest& request);
+    void Activate(const NmProfile& profile, const std::string& name);
     void SavedForLater(const std::string& name);
 
     const Nmcli& FNm;

@@ -60,7 +60,7 @@ ENetshError NmcliFailure(const ProcessResult& result, const std::string& doing)
     if (result.ExitCode == kNotRunning || ContainsNoCase(result.Err, "Could not create NMClient object"))
         return ENetshError(NetshStatus::NotRunning, "NetworkManager is not running");
     if (ContainsNoCase(result.Err, "not authorized") || ContainsNoCase(result.Err, "insufficient privileges") ||
-        ContainsNoCase(result.Err, "permission denied"))
+        ContainsNoCase(result.Err, "permission denied") || ContainsNoCase(result.Err, "checking authorization"))
         return ENetshError(NetshStatus::NotPermitted, "not permitted: " + doing + " was refused (" + reason + ")");
     if (result.ExitCode == kNoSuchObject)
         return ENetshError(NetshStatus::UnknownConnection, doing + " failed: " + reason);
