@@ -1,0 +1,122 @@
+// ReadAdaptorRows over 200 veth adapters in a namespace of its own, against
+// `ip -j addr show` on the same namespace. Needs root; the namespace is
+// removed when the run ends.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sched.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "adapters/IPHelper.h"
+#include "adapters/o_AdapterInformation.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kPairs = 100;  // both ends in the namespace: 200 veth adapters
+
+int Run(std::vector<std::string> Arguments) {
+    std::vector<char*> argv;
+    for (std::string& a : Arguments)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void BM_ReadAdaptorRows(benchmark::State& state) {
+    std::int32_t count = 0;
+    for (auto _ : state) {
+        TAdaptorRows rows;
+        if (ReadAdaptorRows(count, rows) != 0)
+            state.SkipWithError("snapshot failed");
+        benchmark::DoNotOptimize(rows.data());
+    }
+    state.counters["adapters"] = count;
+}
+BENCHMARK(BM_ReadAdaptorRows)->Unit(benchmark::kMillisecond);
+
+void BM_EnumerateNetworkAdapters(benchmark::State& state) {
+    TqxNetworkAdapterManager manager;
+    for (auto _ : state)
+        manager.EnumerateNetworkAdapters();
+    state.counters["adapters"] = manager.Adapters().Count();
+}
+BENCHMARK(BM_EnumerateNetworkAdapters)->Unit(benchmark::kMillisecond);
+
+void BM_IpJsonAddrShow(benchmark::State& state) {
+    for (auto _ : state)
+        if (Run({"ip", "-j", "addr", "show"}) != 0)
+            state.SkipWithError("ip failed");
+}
+BENCHMARK(BM_IpJsonAddrShow)->Unit(benchmark::kMillisecond);
+
+// The namespace of the run; removed on every way out of main.
+struct TBenchNamespace {
+    std::string Name = "nvbench" + std::to_string(getpid());
+    bool Made = false;
+    ~TBenchNamespace() {
+        if (Made)
+            Run({"ip", "netns", "del", Name});
+    }
+    bool Make() {
+        Made = Run({"ip", "netns", "add", Name}) == 0;
+        if (!Made)
+            return false;
+        const std::string batch = "/tmp/" + Name + ".batch";
+        {
+            std::ofstream out(batch);
+            for (int i = 0; i < kPairs; ++i) {
+                out << "link add va" << i << " type veth peer name vb" << i << "\n";
+                out << "addr add 10." << (i / 250) << "." << (i % 250) << ".1/24 dev va" << i << "\n";
+                out << "addr add 10.1" << (i / 250) << "." << (i % 250) << ".2/24 dev vb" << i << "\n";
+                out << "link set va" << i << " up\nlink set vb" << i << " up\n";
+            }
+            out << "route add default via 10.0.0.254 dev va0\n";
+        }
+        const bool filled = Run({"ip", "-n", Name, "-batch", batch}) == 0;
+        std::remove(batch.c_str());
+        return filled;
+    }
+    bool Enter() const {
+        const int fd = open(("/run/netns/" + Name).c_str(), O_RDONLY | O_CLOEXEC);
+        const bool entered = fd >= 0 && setns(fd, CLONE_NEWNET) == 0;
+        if (fd >= 0)
+            close(fd);
+        return entered;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (geteuid() != 0) {
+        std::fprintf(stderr, "bench_adapters: needs root to build its network namespace\n");
+        return 0;
+    }
+    TBenchNamespace ns;
+    if (!ns.Make() || !ns.Enter()) {
+        std::fprintf(stderr, "bench_adapters: could not set up the namespace\n");
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
