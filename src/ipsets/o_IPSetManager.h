@@ -5,9 +5,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QSystemTrayIcon>
+#include <QTreeWidget>
 
-class QSystemTrayIcon;
-class QTreeWidget;
 class TqxTable;
 
 class TqxIPSetManager : public QObject {

@@ -162,8 +162,15 @@ void TqxTable::LoadRows()
     const int n = FFieldNames.size();
     while (q.next()) {
         QVector<QVariant> row(n);
-        for (int i = 0; i < n; ++i)
-            row[i] = Normalized(FKinds[i], q.value(i));
+        for (int i = 0; i < n; ++i) {
+            // A value that does not fit its column's kind (SQLite allows it) is kept
+            // as stored; reading it as that kind is then the error, not the whole load.
+            try {
+                row[i] = Normalized(FKinds[i], q.value(i));
+            } catch (const EqxError&) {
+                row[i] = q.value(i);
+            }
+        }
         FRows.push_back(std::move(row));
     }
     RebuildIdIndex();
