@@ -6,23 +6,10 @@
 
 using namespace netsh;
 
-TEST(Nmcli, SplitsTerseLinesAtUnescapedColons)
-{
-    EXPECT_EQ(SplitTerseLine("Office LAN:051a:v0"), (std::vector<std::string>{"Office LAN", "051a", "v0"}));
-    EXPECT_EQ(SplitTerseLine("B\\: c \\\\x:u:"), (std::vector<std::string>{"B: c \\x", "u", ""}));
-}
-
-TEST(Nmcli, ReadsProfilesAndFields)
+TEST(Nmcli, ReadsFieldsOfAProfile)
 {
     FakeNmcli fake;
-    fake.Answer("connection show", 0, "Büro\\: 2:u-1:v0\nOther:u-2:\n");
     const Nmcli nm(std::ref(fake));
-    const auto profiles = nm.Profiles();
-    ASSERT_EQ(profiles.size(), 2u);
-    EXPECT_EQ(profiles[0].Name, "Büro: 2");
-    EXPECT_EQ(profiles[0].Device, "v0");
-    EXPECT_EQ(profiles[1].Device, "");
-
     fake.Answer("connection show", 0,
                 "ipv4.addresses:10.9.0.5/24, 10.9.0.6/24\nipv4.gateway:\nIP4.DNS[1]:10.9.0.2\nIP4.DNS[2]:10.9.0.3\n");
     const NmFields fields = nm.Fields("u-1", {"ipv4.addresses", "ipv4.gateway", "IP4.DNS"});

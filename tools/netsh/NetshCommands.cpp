@@ -30,7 +30,7 @@ void NetshCommands::Run(const NetshRequest& request)
 NmProfile NetshCommands::FindProfile(const std::string& name) const
 {
     std::vector<NmProfile> matches;
-    for (const NmProfile& p : FNm.Profiles())
+    for (const NmProfile& p : FProfiles())
         if (p.Name == name)
             matches.push_back(p);
     if (matches.empty())
@@ -88,9 +88,7 @@ void NetshCommands::SetDns(const NetshRequest& request)
         SavedForLater(request.Connection);
         return;
     }
-    const NmFields fields = FNm.Fields(profile.Uuid, {"ipv4.method"});
-    const auto method = fields.find("ipv4.method");
-    if (method != fields.end() && method->second == std::vector<std::string>{"auto"})
+    if (profile.Method == "auto")
         Activate(profile, request.Connection);
     else
         FNm.Reapply(profile.Device, request.Connection);
@@ -100,7 +98,7 @@ void NetshCommands::ShowConfig(const NetshRequest& request)
 {
     std::vector<NmProfile> profiles;
     if (request.Connection.empty())
-        profiles = FNm.Profiles();
+        profiles = FProfiles();
     else
         profiles.push_back(FindProfile(request.Connection));
     FOut << "\n";

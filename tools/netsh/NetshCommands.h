@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <ostream>
 
 #include "netsh/NetshArguments.h"
@@ -6,11 +7,14 @@
 
 namespace netsh {
 
-// Carries out a checked request through NetworkManager. Output for the user goes
-// to out; failures are raised as ENetshError.
+// Carries out a checked request through NetworkManager: profiles are looked up
+// through profiles, changed through nm. Output for the user goes to out;
+// failures are raised as ENetshError.
 class NetshCommands {
 public:
-    NetshCommands(const Nmcli& nm, std::ostream& out) : FNm(nm), FOut(out) {}
+    using ProfileSource = std::function<std::vector<NmProfile>()>;
+    NetshCommands(const Nmcli& nm, ProfileSource profiles, std::ostream& out)
+        : FNm(nm), FProfiles(std::move(profiles)), FOut(out) {}
     void Run(const NetshRequest& request);
 
 private:
@@ -22,6 +26,7 @@ private:
     void SavedForLater(const std::string& name);
 
     const Nmcli& FNm;
+    ProfileSource FProfiles;
     std::ostream& FOut;
 };
 

@@ -69,20 +69,6 @@ ENetshError NmcliFailure(const ProcessResult& result, const std::string& doing)
     return ENetshError(NetshStatus::Failed, doing + " failed: " + reason);
 }
 
-std::vector<std::string> SplitTerseLine(const std::string& line)
-{
-    std::vector<std::string> fields(1);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\' && i + 1 < line.size())
-            fields.back() += line[++i];
-        else if (line[i] == ':')
-            fields.emplace_back();
-        else
-            fields.back() += line[i];
-    }
-    return fields;
-}
-
 Nmcli::Nmcli(Runner runner) : FRunner(std::move(runner)) {}
 
 ProcessResult Nmcli::RunNmcli(const std::vector<std::string>& args)
@@ -99,19 +85,6 @@ ProcessResult Nmcli::Run(const std::vector<std::string>& args, const std::string
     if (!result.Started || result.ExitCode != 0)
         throw NmcliFailure(result, doing);
     return result;
-}
-
-std::vector<NmProfile> Nmcli::Profiles() const
-{
-    const ProcessResult result =
-        Run({"--terse", "--fields", "NAME,UUID,DEVICE", "connection", "show"}, "listing connections");
-    std::vector<NmProfile> profiles;
-    for (const std::string& line : Lines(result.Out)) {
-        const std::vector<std::string> f = SplitTerseLine(line);
-        if (f.size() == 3)
-            profiles.push_back({f[0], f[1], f[2]});
-    }
-    return profiles;
 }
 
 NmFields Nmcli::Fields(const std::string& uuid, const std::vector<std::string>& fields) const

@@ -17,6 +17,7 @@ struct NmProfile {
     std::string Name;
     std::string Uuid;
     std::string Device;  // empty unless the profile is active
+    std::string Method;  // ipv4.method: "auto", "manual", ...
 };
 
 // Field name (without "[n]") to its values, in order; a line listing several
@@ -31,7 +32,6 @@ public:
     using Runner = std::function<ProcessResult(const std::vector<std::string>&)>;
     explicit Nmcli(Runner runner = RunNmcli);
 
-    std::vector<NmProfile> Profiles() const;
     NmFields Fields(const std::string& uuid, const std::vector<std::string>& fields) const;
     // Saves the settings in the profile in one step.
     void Modify(const std::string& uuid, const std::vector<std::pair<std::string, std::string>>& settings) const;
@@ -46,9 +46,6 @@ private:
     ProcessResult Run(const std::vector<std::string>& args, const std::string& doing) const;
     Runner FRunner;
 };
-
-// Splits a terse line at unescaped colons and removes nmcli's escapes.
-std::vector<std::string> SplitTerseLine(const std::string& line);
 
 // The error for a failed nmcli run; doing says what was attempted ("changing X").
 ENetshError NmcliFailure(const ProcessResult& result, const std::string& doing);

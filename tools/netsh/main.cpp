@@ -7,6 +7,7 @@
 #include "netsh/NetshArguments.h"
 #include "netsh/NetshCommands.h"
 #include "netsh/NetshError.h"
+#include "netsh/NmBus.h"
 
 using namespace netsh;
 
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     try {
         const NetshRequest request = ParseNetshArguments(std::vector<std::string>(argv + 1, argv + argc));
         const Nmcli nm;
-        NetshCommands(nm, std::cout).Run(request);
+        NetshCommands(nm, ReadProfilesFromBus, std::cout).Run(request);
         return static_cast<int>(NetshStatus::Done);
     } catch (const ENetshError& e) {
         std::cout.flush();

@@ -1,0 +1,14 @@
+#pragma once
+#include <vector>
+
+#include "netsh/Nmcli.h"
+
+namespace netsh {
+
+// Reads NetworkManager's connection profiles straight from the system bus
+// (DBUS_SYSTEM_BUS_ADDRESS when set): names, UUIDs, IPv4 methods and the devices
+// of the active ones. A few bus calls instead of an nmcli run, which would load
+// NetworkManager's whole state first. Raises ENetshError (NotRunning, Failed).
+std::vector<NmProfile> ReadProfilesFromBus();
+
+}  // namespace netsh
