@@ -65,6 +65,8 @@ ProcessResult ExecuteAndWait(std::string_view commandLine, const ProcessRunOptio
     result.Output = child->Output();
     child.reset();
 
+    // The last slice may have ended early; pump now so no gap grows to two slices.
+    CallPump(options);
     PumpedPause(options);
     return result;
 }
