@@ -22,10 +22,12 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name)
 
 void SetTaskbarButtonShown(QWidget* window, bool shown)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window->isVisible())
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->isVisible())
         return;
-    xcb_connection_t* c = x11->connection();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     // EWMH: ask the window manager to add or remove the skip-taskbar state.
     xcb_client_message_event_t msg{};

@@ -226,7 +226,7 @@ void TFrmMain::CreateToolBar()
         ToolBar1->addAction(a);
     for (QAction* a : ToolBar1->actions())
         if (auto* b = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(a)))
-            b->setFixedSize(108, 52);
+            b->setMinimumSize(108, 52);  // wider where a caption needs it, never cut
 }
 
 void TFrmMain::CreatePages()

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTextEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+#include "app/f_main.h"
+#include "ipsets/o_IPSetManager.h"
+#include "store/StoreSchema.h"
+#include "store/o_DatabaseConnection.h"
+#include "support/ModalAnswer.h"
+
+namespace {
+
+// The window opens the store beside the program, here beside the test program.
+struct MainWindowTest : ::testing::Test {
+    std::unique_ptr<TFrmMain> window;
+
+    void SetUp() override
+    {
+        const QString path = TqxIPDBManager::DefaultDatabasePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile::remove(path);
+        CreateEmptyStore(path);
+    }
+    void TearDown() override { window.reset(); }
+
+    void Sql(const QString& sql)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "setup");
+            db.setDatabaseName(TqxIPDBManager::DefaultDatabasePath());
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+        }
+        QSqlDatabase::removeDatabase("setup");
+    }
+    void ThreeSets()
+    {
+        Sql("INSERT INTO Connections (CONNECTIONNAME) VALUES ('eth0')");
+        Sql("INSERT INTO IPSets (IPSET_NAME, IPADDRESS, DHCP, CONNECTION) VALUES ('Office', '10.0.0.5', 0, 1),"
+            " ('Home', '0.0.0.0', 1, 1), ('Lab', '192.168.1.2', 0, 1)");
+    }
+    void Open()
+    {
+        window = std::make_unique<TFrmMain>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QTreeWidget* Tree() { return window->IPSetTreeView; }
+    void Press(QTreeWidgetItem* item, Qt::MouseButton button = Qt::LeftButton)
+    {
+        Tree()->scrollToItem(item);
+        QTest::mousePress(Tree()->viewport(), button, {}, Tree()->visualItemRect(item).center());
+        QTest::mouseRelease(Tree()->viewport(), button, {}, Tree()->visualItemRect(item).center());
+    }
+    QStringList ApplyItems()
+    {
+        QStringList out;
+        for (QAction* a : window->ApplyIPSet1->actions())
+            out << a->text() + "#" + a->data().toString();
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, LaysOutItsPagesMenusAndNote)
+{
+    Open();
+    EXPECT_EQ(window->windowTitle(), "Netvane Ver3");
+    EXPECT_EQ(window->MainPageControl->currentIndex(), 0);
+    EXPECT_EQ(window->MainPageControl->tabText(0), "Available IP Sets");
+    EXPECT_EQ(window->MainPageControl->tabText(1), "Current Configuration");
+    EXPECT_EQ(window->InfoMemo->toPlainText().split('\n').size(), 7);
+    EXPECT_TRUE(window->InfoMemo->toPlainText().endsWith("please reffer to the help file."));
+    EXPECT_FALSE(window->InfoMemo->isEnabled());
+    EXPECT_EQ(window->StatusPanel->text(), "Netvane Ver3");
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window->MenuImageList.size(), 12);
+
+    EXPECT_FALSE(window->Options1->isVisible());
+    EXPECT_EQ(window->Options1->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(window->AddNewIPConfigurationSet1->shortcut(), QKeySequence(Qt::Key_Insert));
+    EXPECT_EQ(window->popmnuAddNewIPSet->text(), "AddNewIPConfigurationSet1");
+    EXPECT_EQ(window->TrayIconMenu->defaultAction(), window->NetvaneVer31);
+    EXPECT_FALSE(window->EditIPSet1->isVisible());
+    EXPECT_FALSE(window->DeleteIPSet1->isVisible());
+    QStringList tray;
+    for (QAction* a : window->TrayIconMenu->actions())
+        tray << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(tray, (QStringList{"Netvane Ver3", "-", "Restore", "Minimize", "Terminate", "-", "Add IP Set",
+                                 "Edit IP Set", "Delete IP Set", "-", "Apply IP Set", "-", "Manage Connections"}));
+    // The first tray item and the tray's "Manage Connections" do nothing at all.
+    window->NetvaneVer31->trigger();
+    window->ManageConnections2->trigger();
+    QTest::qWait(30);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, EmptyStoreGivesEmptyTreeAndSubMenuAndDeleteDoesNothing)
+{
+    Open();
+    EXPECT_EQ(Tree()->topLevelItemCount(), 0);
+    EXPECT_TRUE(window->ApplyIPSet1->actions().isEmpty());
+    ModalAnswer answer;
+    answer.Arm(QMessageBox::Yes);
+    window->DeletetheselectedIPSet1Click();
+    QTest::qWait(50);
+    EXPECT_EQ(answer.shown, 0);
+}
+
+TEST_F(MainWindowTest, PressingASetPicksItAndADetailLineOnlyClearsTheBanner)
+{
+    ThreeSets();
+    Open();
+    ASSERT_EQ(Tree()->topLevelItemCount(), 3);
+    EXPECT_EQ(window->IPSetID(), 0);
+    EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
+
+    Press(Tree()->topLevelItem(1));
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Home");
+    EXPECT_EQ(window->IPSetID(), 2);
+
+    // The right button selects the node under the pointer too.
+    Press(Tree()->topLevelItem(2), Qt::RightButton);
+    QTest::qWait(20);
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    EXPECT_EQ(Tree()->currentItem(), Tree()->topLevelItem(2));
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Lab");
+    EXPECT_EQ(window->IPSetID(), 3);
+
+    Tree()->topLevelItem(0)->setExpanded(true);
+    Press(Tree()->topLevelItem(0)->child(1));
+    EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
+    EXPECT_EQ(window->IPSetID(), 3);
+}
+
+TEST_F(MainWindowTest, DeleteAsksOnceAndOnlyYesDeletes)
+{
+    ThreeSets();
+    Open();
+    Press(Tree()->topLevelItem(0));
+    Tree()->topLevelItem(1)->setExpanded(true);
+    Press(Tree()->topLevelItem(1)->child(0));  // a detail line keeps the picked set
+
+    ModalAnswer no;
+    no.Arm(QMessageBox::No);
+    window->DeletetheselectedIPSet1Click();
+    EXPECT_EQ(no.shown, 1);
+    EXPECT_EQ(no.text, "Are sure you want to delete the selected IP Set ?");
+    EXPECT_EQ(no.caption, "Netvane Ver3");
+    EXPECT_EQ(no.icon, QMessageBox::Question);
+    EXPECT_EQ(no.defaultButton, QMessageBox::No);
+    EXPECT_EQ(Tree()->topLevelItemCount(), 3);
+
+    Press(Tree()->topLevelItem(0));
+    ModalAnswer yes;
+    yes.Arm(QMessageBox::Yes);
+    window->toolbtnDeleteIPSet->trigger();
+    EXPECT_EQ(yes.shown, 1);
+    ASSERT_EQ(Tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(Tree()->topLevelItem(0)->text(0), "Home");
+    EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
+    EXPECT_EQ(window->IPSetID(), 1);  // still names the deleted set
+    // The tray's sub-menu follows the store instead of listing the deleted set.
+    EXPECT_EQ(ApplyItems(), (QStringList{"Home#2", "Lab#3"}));
+
+    ModalAnswer again;
+    again.Arm(QMessageBox::Yes);
+    window->DeletetheselectedIPSet1Click();
+    QTest::qWait(50);
+    EXPECT_EQ(again.shown, 0);
+    EXPECT_EQ(Tree()->topLevelItemCount(), 2);
+}
+
+TEST_F(MainWindowTest, RefreshReadsTheStoreAgainAndRebuildsTheSubMenu)
+{
+    ThreeSets();
+    Open();
+    EXPECT_EQ(ApplyItems(), (QStringList{"Office#1", "Home#2", "Lab#3"}));
+    Sql("INSERT INTO IPSets (IPSET_NAME) VALUES ('R&D')");
+    Sql("DELETE FROM IPSets WHERE ID = 2");
+    window->RefreshCurrentConfiguration1->trigger();
+    EXPECT_EQ(Tree()->topLevelItemCount(), 3);
+    EXPECT_EQ(Tree()->topLevelItem(2)->text(0), "R&D");
+    EXPECT_EQ(ApplyItems(), (QStringList{"Office#1", "Lab#3", "R&&D#4"}));
+    // The table's current row is its first one after the sub-menu is built.
+    EXPECT_EQ(IPDBManager()->IPSets()->FieldByName("ID").AsInteger(), 1);
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindow)
+{
+    Open();
+    window->Exit1->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
