@@ -70,8 +70,8 @@ struct TAdaptorInfo {
 
 using TAdaptorRows = std::vector<TAdaptorInfo>;
 
-// Reads every adapter into Rows; Count receives the number of valid rows and
-// Rows ends at that length. Returns 0, 50 when the library cannot be bound
+// Reads every adapter into Rows; on success Count receives the number of valid
+// rows and Rows ends at that length. Returns 0, 50 when the library cannot be bound
 // (Count and Rows untouched), or the failing code of GetAdaptersInfo.
 std::uint32_t ReadAdaptorRows(std::int32_t& Count, TAdaptorRows& Rows);
 

@@ -1,4 +1,5 @@
 #include "adapters/IPHelper.h"
+#include "platform/WideText.h"
 
 // The library's fixed fields are in the system's ANSI code page; the program speaks UTF-8.
 std::string DecodeAnsi(const char* Text, std::size_t Length) {
@@ -8,8 +9,5 @@ std::string DecodeAnsi(const char* Text, std::size_t Length) {
     const int wideLength = ::MultiByteToWideChar(CP_ACP, 0, Text, bytes, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, Text, bytes, wide.data(), wideLength);
-    const int utf8Length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr, nullptr);
-    return utf8;
+    return WideToUtf8(wide);
 }
