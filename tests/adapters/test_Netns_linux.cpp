@@ -112,25 +112,4 @@ TEST_F(NetnsSnapshot, ManagerEnumeratesTheNamespace) {
     EXPECT_EQ(std::find(names.begin(), names.end(), "lo"), names.end());
 }
 
-TEST(NetnsEmpty, NamespaceWithOnlyLoopbackHasNoAdapters) {
-    const std::string why = WhyNoNamespaces();
-    if (!why.empty())
-        GTEST_SKIP() << why;
-    TNetNamespace ns;
-    ASSERT_TRUE(ns.Ok());
-    std::uint32_t result = 99;
-    std::vector<std::string> names;
-    ASSERT_TRUE(ns.Run([&] {
-        std::int32_t count = 0;
-        TAdaptorRows rows;
-        result = ReadAdaptorRows(count, rows);
-        for (std::int32_t i = 0; i < count; ++i)
-            names.push_back(rows[static_cast<std::size_t>(i)].AdapterName);
-    }));
-    EXPECT_EQ(result, 0u);
-    // A fresh namespace holds only lo, unless the kernel adds its tunnel devices to every namespace.
-    for (const std::string& name : names)
-        EXPECT_TRUE(name != "lo") << name;
-}
-
 }  // namespace
