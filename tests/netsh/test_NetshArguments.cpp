@@ -120,6 +120,9 @@ TEST(NetshArguments, KeywordFormsInAnyOrderAndCase)
     EXPECT_FALSE(dns.Dns.Dhcp);
     EXPECT_FALSE(dns.Dns.Server);
     EXPECT_TRUE(Parse("netsh interface ip set dns name=Office source=DHCP").Dns.Dhcp);
+    EXPECT_EQ(FormatIpv4(*Parse("netsh interface ipv4 set dnsservers Office static 8.8.8.8 primary validate=no")
+                              .Dns.Server),
+              "8.8.8.8");
 }
 
 TEST(NetshArguments, HelpAndShowConfig)
@@ -155,6 +158,7 @@ TEST(NetshArguments, CommandLinesNotUnderstood)
              "netsh interface ip set dns Office static  primary",
              "netsh interface ip set dns Office static 10.0.0.2 secondary",
              "netsh interface ip set dns Office dhcp primary",
+             "netsh interface ip set dns Office static 10.0.0.2 primary validate=maybe",
              "netsh interface ip show config Office extra",
          })
         EXPECT_EQ(FailureOf(line), NetshStatus::BadCommandLine) << line;

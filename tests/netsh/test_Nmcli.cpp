@@ -41,7 +41,7 @@ TEST(Nmcli, FailuresAreToldApartByKind)
 
     const ENetshError e = NmcliFailure({true, 4, "", "Error: Connection activation failed: no lease\nHint: x\n"},
                                        "activating Office");
-    EXPECT_STREQ(e.what(), "activating Office failed: Connection activation failed: no lease");
+    EXPECT_STREQ(e.what(), "activating Office failed: Connection activation failed: no lease; the change is saved");
 }
 
 TEST(Nmcli, ActivationWithoutASuitableDeviceIsNotAFailure)

@@ -1,5 +1,8 @@
 #include "netsh/ConfigReport.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "netsh/Ipv4Address.h"
 
 namespace netsh {

@@ -170,8 +170,12 @@ NetshRequest ParseSetAddress(const std::vector<std::string>& tokens)
 
 NetshRequest ParseSetDns(const std::vector<std::string>& tokens)
 {
-    enum { Name, Source, Addr, Register };
-    std::array<Slot, 4> s{{{{"name"}, {}}, {{"source"}, {}}, {{"addr", "address"}, {}}, {{"register"}, {}}}};
+    enum { Name, Source, Addr, Register, Validate };
+    std::array<Slot, 5> s{{{{"name"}, {}},
+                           {{"source"}, {}},
+                           {{"addr", "address"}, {}},
+                           {{"register"}, {}},
+                           {{"validate"}, {}}}};
     FillSlots(s, tokens, [](std::size_t, const std::string&) { return false; });
 
     NetshRequest request;
@@ -179,7 +183,7 @@ NetshRequest ParseSetDns(const std::vector<std::string>& tokens)
     request.Connection = RequireName(s[Name]);
     request.Dns.Dhcp = ParseSource(s[Source]);
     if (request.Dns.Dhcp) {
-        RejectAfterDhcp({&s[Addr], &s[Register]});
+        RejectAfterDhcp({&s[Addr], &s[Register], &s[Validate]});
         return request;
     }
     // Netvane writes an empty DNS server as nothing, so "primary" lands here.
@@ -192,6 +196,9 @@ NetshRequest ParseSetDns(const std::vector<std::string>& tokens)
     }
     if (s[Register].Value && !IsAnyOf(*s[Register].Value, {"none", "primary", "both"}))
         BadCommandLine("register must be none, primary or both, not \"" + *s[Register].Value + "\"");
+    // Whether netsh should try the server first; nothing to do with it here.
+    if (s[Validate].Value && !IsAnyOf(*s[Validate].Value, {"yes", "no"}))
+        BadCommandLine("validate must be yes or no, not \"" + *s[Validate].Value + "\"");
     return request;
 }
 
@@ -234,7 +241,7 @@ const char* NetshUsage()
     return R"(Usage:
   netsh interface ip set address [name=]NAME [source=]static [addr=]ADDRESS [mask=]MASK [[gateway=]GATEWAY|none] [[gwmetric=]METRIC]
   netsh interface ip set address [name=]NAME [source=]dhcp
-  netsh interface ip set dns [name=]NAME [source=]static [addr=]SERVER|none [[register=]none|primary|both]
+  netsh interface ip set dns [name=]NAME [source=]static [addr=]SERVER|none [[register=]none|primary|both] [validate=yes|no]
   netsh interface ip set dns [name=]NAME [source=]dhcp
   netsh interface ip show config [[name=]NAME]
   netsh help

@@ -64,8 +64,9 @@ ENetshError NmcliFailure(const ProcessResult& result, const std::string& doing)
         return ENetshError(NetshStatus::NotPermitted, "not permitted: " + doing + " was refused (" + reason + ")");
     if (result.ExitCode == kNoSuchObject)
         return ENetshError(NetshStatus::UnknownConnection, doing + " failed: " + reason);
+    // Only activations end so, and they come after the change was saved.
     if (result.ExitCode == kActivationFailed)
-        return ENetshError(NetshStatus::ActivationFailed, doing + " failed: " + reason);
+        return ENetshError(NetshStatus::ActivationFailed, doing + " failed: " + reason + "; the change is saved");
     return ENetshError(NetshStatus::Failed, doing + " failed: " + reason);
 }
 
