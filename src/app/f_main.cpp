@@ -68,6 +68,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
 
     MainPageControl->setCurrentIndex(0);
     IPDBManager()->InitializeDataBase();
+    DiscoverConnections();
     FIPManager = new TqxIPSetManager(this);
     FIPManager->SetIPSetDataSet(IPDBManager()->IPSets());
     FIPManager->SetConnectionsDataSet(IPDBManager()->ConnectionNames());
@@ -151,6 +152,15 @@ void TFrmMain::CreateActions()
 
     for (QAction* a : {toolbtnDeleteIPSet, DeletetheselectedIPSet1, DeletetheselectedIPSet2, DeleteIPSet1})
         connect(a, &QAction::triggered, this, &TFrmMain::DeletetheselectedIPSet1Click);
+    for (QAction* a : {toolBtnAddIPSet, AddNewIPConfigurationSet1, popmnuAddNewIPSet, AddIPSet1})
+        connect(a, &QAction::triggered, this, &TFrmMain::AddNewIPConfigurationSet1Click);
+    for (QAction* a : {toolbtnEditIPSet, EdittheselectedIPSet1, EdittheSelectedIPSet2, EditIPSet1})
+        connect(a, &QAction::triggered, this, &TFrmMain::EdittheselectedIPSet1Click);
+    for (QAction* a : {toolBtnActivateIPSet, ActivatetheselectedIPSet1, ActivatetheselectedIPSet2})
+        connect(a, &QAction::triggered, this, &TFrmMain::ActivatetheselectedIPSet1Click);
+    for (QAction* a : {toolBtnManageConnections, ManageConnections1})
+        connect(a, &QAction::triggered, this, &TFrmMain::ManageConnections1Click);
+    connect(About1, &QAction::triggered, this, &TFrmMain::About1Click);
     connect(RefreshCurrentConfiguration1, &QAction::triggered, this, &TFrmMain::RefreshCurrentConfiguration1Click);
     connect(Exit1, &QAction::triggered, this, &TFrmMain::Exit1Click);
     connect(erminate1, &QAction::triggered, this, &TFrmMain::Exit1Click);
@@ -430,6 +440,7 @@ void TFrmMain::BuildApplyIPSetMenu()
         auto* item = new QAction(MenuImageList[picApplyItem], MenuText(name.AsString()), this);
         item->setData(id.AsInteger());
         item->setIconVisibleInMenu(true);
+        connect(item, &QAction::triggered, this, &TFrmMain::ApplyIPSetMenuItemClick);
         ApplyIPSet1->addAction(item);
     }
     sets->First();

@@ -98,6 +98,13 @@ public slots:
     void mnuMinimizeAppClick();
     void HelpFile1Click();
     void RefreshBtnClick();
+    // Commands whose work lies in the dialogs and in applying; each lives in its own f_main_*.cpp.
+    void AddNewIPConfigurationSet1Click();
+    void EdittheselectedIPSet1Click();
+    void ActivatetheselectedIPSet1Click();
+    void ApplyIPSetMenuItemClick();
+    void ManageConnections1Click();
+    void About1Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -118,6 +125,8 @@ private:
     void IPSetTreeViewMouseDown();
     void ApplicationEvents1Minimize();
     void BuildApplyIPSetMenu();
+    // Adds the names of the machine's connections that the store lacks (after the store opens).
+    void DiscoverConnections();
     // Refills both trees and the tray's sub-menu after the stored IP sets changed.
     void RefreshStoredSets();
     void UpdateTrayPresence();
