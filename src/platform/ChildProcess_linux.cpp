@@ -113,8 +113,6 @@ struct ChildProcess::Impl {
     int status = 0;
 };
 
-ChildProcess::ChildProcess(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
-
 std::unique_ptr<ChildProcess> ChildProcess::Start(std::string_view commandLine, std::uint16_t, int& errorCode)
 {
     const std::vector<std::string> args = SplitCommandLine(commandLine);
@@ -164,17 +162,9 @@ std::unique_ptr<ChildProcess> ChildProcess::Start(std::string_view commandLine, 
     return std::unique_ptr<ChildProcess>(new ChildProcess(std::move(impl)));
 }
 
-ChildProcess::~ChildProcess()
-{
-    if (!impl_->ended)
-        Kill();
-}
-
-void ChildProcess::Keep(const char* data, std::size_t size)
-{
-    const std::size_t room = kMaxOutput - std::min(kMaxOutput, output_.size());
-    output_.append(data, std::min(room, size));
-}
+// Here, where Impl is complete; Kill does nothing for a process that has ended.
+ChildProcess::ChildProcess(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+ChildProcess::~ChildProcess() { Kill(); }
 
 namespace {
 // Reads what the pipe holds now; false once the pipe has ended.

@@ -94,6 +94,13 @@ std::vector<std::string> FakeNetsh::Events() const
     return events;
 }
 
+ProcessRunOptions WithoutPause()
+{
+    ProcessRunOptions options;
+    options.Pause = std::chrono::milliseconds(0);
+    return options;
+}
+
 std::filesystem::path FakeNetsh::Location()
 {
 #ifdef _WIN32

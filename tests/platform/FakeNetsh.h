@@ -7,6 +7,8 @@
 //   netsh.SetExitCode(1);
 //   ExecuteAndWait("netsh interface ...");
 //   netsh.Calls()[0].Args       // {"interface", ...}
+#include "platform/ProcessRunner.h"
+
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -45,6 +47,9 @@ private:
     std::vector<std::pair<std::string, std::string>> Records() const;
     std::filesystem::path log_;
 };
+
+// Runner options for quick tests: no pause after the command.
+ProcessRunOptions WithoutPause();
 
 // The small system calls the tests need, for each system.
 void SetEnvironment(const std::string& name, const std::string& value);

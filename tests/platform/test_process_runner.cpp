@@ -10,14 +10,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-// Quick runs: no pause unless a test asks for one.
-ProcessRunOptions Quick()
-{
-    ProcessRunOptions options;
-    options.Pause = 0ms;
-    return options;
-}
-
 TEST(ProcessRunner, FakeNetshSitsBesideTheTestProgram)
 {
     ASSERT_TRUE(std::filesystem::exists(FakeNetsh::Location())) << FakeNetsh::Location();
@@ -28,7 +20,7 @@ TEST(ProcessRunner, PassesTheArgumentsAndReturnsTheExitCode)
     FakeNetsh netsh;
     netsh.SetExitCode(3);
     const ProcessResult result = ExecuteAndWait(
-        "netsh interface ip set address \"Wi-Fi B\xC3\xBCro 2\"  static 10.0.0.5 255.0.0.0  1", Quick());
+        "netsh interface ip set address \"Wi-Fi B\xC3\xBCro 2\"  static 10.0.0.5 255.0.0.0  1", WithoutPause());
 
     EXPECT_TRUE(result.Started);
     EXPECT_FALSE(result.TimedOut);
@@ -46,7 +38,7 @@ TEST(ProcessRunner, PassesTheArgumentsAndReturnsTheExitCode)
 TEST(ProcessRunner, ExitCodeZeroIsSuccess)
 {
     FakeNetsh netsh;
-    const ProcessResult result = ExecuteAndWait("netsh interface ip set dns \"Office\"  dhcp ", Quick());
+    const ProcessResult result = ExecuteAndWait("netsh interface ip set dns \"Office\"  dhcp ", WithoutPause());
     EXPECT_TRUE(result.Succeeded());
     EXPECT_EQ(FailureReason(result), "");
     ASSERT_EQ(netsh.Calls().size(), 1u);
@@ -55,7 +47,7 @@ TEST(ProcessRunner, ExitCodeZeroIsSuccess)
 
 TEST(ProcessRunner, MissingProgramIsReportedWithTheSystemsText)
 {
-    const ProcessResult result = ExecuteAndWait("netvane-no-such-program interface ip", Quick());
+    const ProcessResult result = ExecuteAndWait("netvane-no-such-program interface ip", WithoutPause());
     EXPECT_FALSE(result.Started);
     EXPECT_FALSE(result.Succeeded());
     EXPECT_EQ(result.SystemErrorCode, 2);    // ENOENT and ERROR_FILE_NOT_FOUND alike
@@ -71,7 +63,7 @@ TEST(ProcessRunner, CapturesOutputAndReportsItsFirstLine)
     netsh.SetExitCode(1);
     netsh.SetStdout("\r\n   \r\n");
     netsh.SetStderr("  The interface is unknown.  \r\nMore text\r\n");
-    const ProcessResult result = ExecuteAndWait("netsh interface ip set dns \"Nowhere\"  dhcp ", Quick());
+    const ProcessResult result = ExecuteAndWait("netsh interface ip set dns \"Nowhere\"  dhcp ", WithoutPause());
     EXPECT_EQ(result.ExitCode, 1u);
     EXPECT_NE(result.Output.find("More text"), std::string::npos);
     EXPECT_EQ(FailureReason(result), "The interface is unknown.");
@@ -81,7 +73,7 @@ TEST(ProcessRunner, MuchOutputNeitherBlocksTheChildNorGrowsWithoutBound)
 {
     FakeNetsh netsh;
     netsh.SetExtraOutputBytes(300 * 1024);
-    const ProcessResult result = ExecuteAndWait("netsh talk", Quick());
+    const ProcessResult result = ExecuteAndWait("netsh talk", WithoutPause());
     EXPECT_TRUE(result.Succeeded());
     EXPECT_EQ(result.Output.size(), 64u * 1024u);
 }
@@ -90,7 +82,7 @@ TEST(ProcessRunner, AProgramPastTheTimeLimitIsStoppedAndReported)
 {
     FakeNetsh netsh;
     netsh.SetSleep(20s);
-    ProcessRunOptions options = Quick();
+    ProcessRunOptions options = WithoutPause();
     options.TimeLimit = 2s;   // room for a slow start under Wine
     const ProcessResult result = ExecuteAndWait("netsh hang", options);
     EXPECT_TRUE(result.Started);
@@ -137,7 +129,7 @@ TEST(ProcessRunner, AnErrorInThePumpStopsTheProgram)
 {
     FakeNetsh netsh;
     netsh.SetSleep(20s);
-    ProcessRunOptions options = Quick();
+    ProcessRunOptions options = WithoutPause();
     options.Pump = [&] {
         if (!netsh.Calls().empty())
             throw std::runtime_error("window gone");

@@ -12,13 +12,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-ProcessRunOptions Quick()
-{
-    ProcessRunOptions options;
-    options.Pause = 0ms;
-    return options;
-}
-
 // A folder holding small scripts, put in front of PATH for the test's duration.
 class PathFolder {
 public:
@@ -59,7 +52,7 @@ TEST(ProcessRunnerLinux, TheProgramsOwnFolderComesBeforePath)
     FakeNetsh netsh;
     PathFolder path;
     path.AddScript("netsh", 42);
-    const ProcessResult result = ExecuteAndWait("netsh interface", Quick());
+    const ProcessResult result = ExecuteAndWait("netsh interface", WithoutPause());
     EXPECT_EQ(result.ExitCode, 0u);
     EXPECT_EQ(netsh.Calls().size(), 1u);
 }
@@ -68,7 +61,7 @@ TEST(ProcessRunnerLinux, OtherProgramsAreFoundOnPath)
 {
     PathFolder path;
     path.AddScript("netvane-path-probe", 42);
-    const ProcessResult result = ExecuteAndWait("netvane-path-probe", Quick());
+    const ProcessResult result = ExecuteAndWait("netvane-path-probe", WithoutPause());
     EXPECT_TRUE(result.Started);
     EXPECT_EQ(result.ExitCode, 42u);
 }
@@ -79,7 +72,7 @@ TEST(ProcessRunnerLinux, AFileThatMayNotRunIsRefusedAsTheSystemWould)
     path.AddScript("netvane-path-probe", 0);
     const std::string located = std::string(std::getenv("PATH")).substr(0, std::string(std::getenv("PATH")).find(':'));
     chmod((located + "/netvane-path-probe").c_str(), 0644);
-    const ProcessResult result = ExecuteAndWait("netvane-path-probe", Quick());
+    const ProcessResult result = ExecuteAndWait("netvane-path-probe", WithoutPause());
     EXPECT_FALSE(result.Started);
     EXPECT_EQ(result.SystemErrorCode, EACCES);
 }
@@ -89,7 +82,7 @@ TEST(ProcessRunnerLinux, NoShellSeesTheLine)
     FakeNetsh netsh;
     const std::string marker = "/tmp/netvane-no-shell-" + std::to_string(getpid());
     const ProcessResult result =
-        ExecuteAndWait("netsh \"a;b\" $(id) `id` | tee " + marker + " > " + marker + " && true", Quick());
+        ExecuteAndWait("netsh \"a;b\" $(id) `id` | tee " + marker + " > " + marker + " && true", WithoutPause());
     EXPECT_TRUE(result.Succeeded());
     ASSERT_EQ(netsh.Calls().size(), 1u);
     EXPECT_EQ(netsh.Calls()[0].Args, (std::vector<std::string>{"a;b", "$(id)", "`id`", "|", "tee", marker, ">",
@@ -101,11 +94,11 @@ TEST(ProcessRunnerLinux, NoDescriptorIsLeftOpenOnAnyPath)
 {
     FakeNetsh netsh;
     const int before = OpenDescriptors();
-    ExecuteAndWait("netsh ok", Quick());
-    ExecuteAndWait("netvane-no-such-program", Quick());
-    ExecuteAndWait("/etc/hostname", Quick());    // exists, may not run
+    ExecuteAndWait("netsh ok", WithoutPause());
+    ExecuteAndWait("netvane-no-such-program", WithoutPause());
+    ExecuteAndWait("/etc/hostname", WithoutPause());    // exists, may not run
     netsh.SetSleep(20s);
-    ProcessRunOptions limited = Quick();
+    ProcessRunOptions limited = WithoutPause();
     limited.TimeLimit = 1s;
     EXPECT_TRUE(ExecuteAndWait("netsh hang", limited).TimedOut);
     EXPECT_EQ(OpenDescriptors(), before);

@@ -14,19 +14,12 @@
 using namespace std::chrono_literals;
 
 namespace {
-ProcessRunOptions Quick()
-{
-    ProcessRunOptions options;
-    options.Pause = 0ms;
-    return options;
-}
-
 TEST(ProcessRunnerWindows, TheCommandLineArrivesByteForByte)
 {
     FakeNetsh netsh;
     // Non-ASCII (two-byte, three-byte and astral), double blanks, the final blank of the DHCP form.
     const std::string line = "netsh interface ip set address \"B\xC3\xBCro \xE2\x80\x94 \xF0\x9F\x93\xA1\"  dhcp ";
-    EXPECT_TRUE(ExecuteAndWait(line, Quick()).Succeeded());
+    EXPECT_TRUE(ExecuteAndWait(line, WithoutPause()).Succeeded());
     const auto calls = netsh.Calls();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].Details.at("cmdline"), line);
@@ -36,8 +29,8 @@ TEST(ProcessRunnerWindows, TheCommandLineArrivesByteForByte)
 TEST(ProcessRunnerWindows, TheConsoleIsHiddenAndTheOutputPiped)
 {
     FakeNetsh netsh;
-    ExecuteAndWait("netsh hidden", Quick());
-    ProcessRunOptions shown = Quick();
+    ExecuteAndWait("netsh hidden", WithoutPause());
+    ProcessRunOptions shown = WithoutPause();
     shown.ShowWindow = SW_SHOWMINNOACTIVE;
     ExecuteAndWait("netsh shown", shown);
     const auto calls = netsh.Calls();
@@ -72,15 +65,15 @@ unsigned long OwnHandleCount()
 TEST(ProcessRunnerWindows, NoHandleIsLeftOpenOnAnyPath)
 {
     FakeNetsh netsh;
-    ExecuteAndWait("netsh warm-up", Quick());    // the runtime opens a few handles once
+    ExecuteAndWait("netsh warm-up", WithoutPause());    // the runtime opens a few handles once
     const unsigned long before = OwnHandleCount();
     ASSERT_GT(before, 0u);
     netsh.SetExitCode(5);
-    ExecuteAndWait("netsh failing", Quick());
-    ExecuteAndWait("netvane-no-such-program.exe", Quick());
-    ExecuteAndWait("\"C:\\windows\\win.ini\"", Quick());    // exists, is no program
+    ExecuteAndWait("netsh failing", WithoutPause());
+    ExecuteAndWait("netvane-no-such-program.exe", WithoutPause());
+    ExecuteAndWait("\"C:\\windows\\win.ini\"", WithoutPause());    // exists, is no program
     netsh.SetSleep(20s);
-    ProcessRunOptions limited = Quick();
+    ProcessRunOptions limited = WithoutPause();
     limited.TimeLimit = 1s;
     EXPECT_TRUE(ExecuteAndWait("netsh hang", limited).TimedOut);
     EXPECT_EQ(OwnHandleCount(), before);
