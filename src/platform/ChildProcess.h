@@ -23,8 +23,9 @@ public:
     void Kill();
     // Valid after Wait returned true or after Kill.
     std::uint32_t ExitCode() const;
-    // Output collected so far (at most kMaxOutput bytes; the rest is read and dropped).
-    const std::string& Output() const { return output_; }
+    // Output collected so far as UTF-8 (from at most kMaxOutput bytes; the rest is read and dropped).
+    // Windows' console programs write in the OEM code page, which is converted here.
+    std::string Output() const;
 
     static constexpr std::size_t kMaxOutput = 64 * 1024;
 

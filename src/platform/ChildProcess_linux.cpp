@@ -190,7 +190,12 @@ bool ChildProcess::Wait(std::chrono::milliseconds slice)
     const auto keep = [this](const char* data, std::size_t size) { Keep(data, size); };
     const auto deadline = std::chrono::steady_clock::now() + slice;
     for (;;) {
-        if (waitpid(p.pid, &p.status, WNOHANG) == p.pid) {
+        const pid_t reaped = waitpid(p.pid, &p.status, WNOHANG);
+        if (reaped == p.pid || (reaped < 0 && errno == ECHILD)) {
+            // ECHILD: the program ignores SIGCHLD and the system reaped the child; its
+            // status is lost, and an unknown outcome must not pass for success.
+            if (reaped < 0)
+                p.status = 255 << 8;
             p.ended = true;
             // Whatever a grandchild still writes later is not waited for.
             if (p.output.Get() >= 0)
@@ -227,6 +232,8 @@ void ChildProcess::Kill()
     }
     p.ended = true;
 }
+
+std::string ChildProcess::Output() const { return output_; }
 
 std::uint32_t ChildProcess::ExitCode() const
 {

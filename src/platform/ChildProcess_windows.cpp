@@ -136,3 +136,14 @@ void ChildProcess::Kill()
 }
 
 std::uint32_t ChildProcess::ExitCode() const { return impl_->exitCode; }
+
+std::string ChildProcess::Output() const
+{
+    if (output_.empty())
+        return {};
+    const int size = static_cast<int>(output_.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_OEMCP, 0, output_.data(), size, nullptr, 0)),
+                      L'\0');
+    MultiByteToWideChar(CP_OEMCP, 0, output_.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return WideToUtf8(wide);
+}

@@ -15,7 +15,8 @@
 //    has no folder in it, is looked up first in the running program's own folder,
 //    then on PATH.
 // 2. Standard input reads nothing; standard output and standard error go,
-//    interleaved, into ProcessResult::Output (its first 64 KiB are kept).
+//    interleaved, into ProcessResult::Output (its first 64 KiB are kept), as
+//    UTF-8 (on Windows converted from the OEM code page console programs use).
 // 3. The wait runs in slices of PumpInterval; Pump is called once right after the
 //    start and after every slice, so a GUI keeps painting and answering.
 // 4. A process still running after TimeLimit is killed (here with the process

@@ -46,8 +46,8 @@ int main(int argc, char** argv)
     for (const auto& [key, value] : FakeNetshPlatformDetails())
         Record(key, value);
 
-    const std::string out = Env("NETVANE_FAKE_NETSH_STDOUT");
-    const std::string err = Env("NETVANE_FAKE_NETSH_STDERR");
+    const std::string out = FakeNetshConsoleText("NETVANE_FAKE_NETSH_STDOUT");
+    const std::string err = FakeNetshConsoleText("NETVANE_FAKE_NETSH_STDERR");
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
     std::fwrite(err.data(), 1, err.size(), stderr);

@@ -19,6 +19,22 @@ std::vector<std::string> FakeNetshArguments(int, char**)
     return args;
 }
 
+std::string FakeNetshConsoleText(const char* variable)
+{
+    const std::wstring name = Utf8ToWide(variable);
+    const DWORD size = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
+    if (size == 0)
+        return {};
+    std::wstring value(size, L'\0');
+    value.resize(GetEnvironmentVariableW(name.c_str(), value.data(), size));
+    const int length = WideCharToMultiByte(CP_OEMCP, 0, value.data(), static_cast<int>(value.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_OEMCP, 0, value.data(), static_cast<int>(value.size()), text.data(), length, nullptr,
+                        nullptr);
+    return text;
+}
+
 std::vector<std::pair<std::string, std::string>> FakeNetshPlatformDetails()
 {
     STARTUPINFOW startup{};

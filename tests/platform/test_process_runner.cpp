@@ -62,11 +62,12 @@ TEST(ProcessRunner, CapturesOutputAndReportsItsFirstLine)
     FakeNetsh netsh;
     netsh.SetExitCode(1);
     netsh.SetStdout("\r\n   \r\n");
-    netsh.SetStderr("  The interface is unknown.  \r\nMore text\r\n");
+    // Non-ASCII, as a localized netsh writes it: on Windows in the console's code page.
+    netsh.SetStderr("  Die Schnittstelle ist unbekannt: \xC3\xBC.  \r\nMore text\r\n");
     const ProcessResult result = ExecuteAndWait("netsh interface ip set dns \"Nowhere\"  dhcp ", WithoutPause());
     EXPECT_EQ(result.ExitCode, 1u);
     EXPECT_NE(result.Output.find("More text"), std::string::npos);
-    EXPECT_EQ(FailureReason(result), "The interface is unknown.");
+    EXPECT_EQ(FailureReason(result), "Die Schnittstelle ist unbekannt: \xC3\xBC.");
 }
 
 TEST(ProcessRunner, MuchOutputNeitherBlocksTheChildNorGrowsWithoutBound)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <signal.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +89,21 @@ TEST(ProcessRunnerLinux, NoShellSeesTheLine)
     EXPECT_EQ(netsh.Calls()[0].Args, (std::vector<std::string>{"a;b", "$(id)", "`id`", "|", "tee", marker, ">",
                                                                marker, "&&", "true"}));
     EXPECT_FALSE(std::filesystem::exists(marker));
+}
+
+TEST(ProcessRunnerLinux, AnExitStatusTheSystemThrewAwayIsNoSuccess)
+{
+    FakeNetsh netsh;
+    // A program that ignores SIGCHLD has its children reaped by the system.
+    struct sigaction ignore {}, old {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGCHLD, &ignore, &old);
+    const ProcessResult result = ExecuteAndWait("netsh ok", WithoutPause());
+    sigaction(SIGCHLD, &old, nullptr);
+    EXPECT_TRUE(result.Started);
+    EXPECT_FALSE(result.TimedOut);
+    EXPECT_FALSE(result.Succeeded());
+    EXPECT_EQ(result.ExitCode, 255u);
 }
 
 TEST(ProcessRunnerLinux, NoDescriptorIsLeftOpenOnAnyPath)
