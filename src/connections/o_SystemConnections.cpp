@@ -1,0 +1,72 @@
+#include "connections/o_SystemConnections.h"
+
+#include <QCoreApplication>
+
+#include "adapters/o_AdapterInformation.h"
+#include "app/qxApplication.h"
+#include "connections/SystemConnectionWalk.h"
+#include "platform/NetworkRegistryView.h"
+#include "platform/Registry.h"
+#include "store/o_DatabaseConnection.h"
+
+namespace {
+QPointer<TqxIPSystemConnections> gIPSystemConnections;
+const QString kConnectionNameField = QStringLiteral("CONNECTIONNAME");
+}  // namespace
+
+TqxIPSystemConnections::TqxIPSystemConnections(QObject* owner) : QObject(owner) {}
+
+void TqxIPSystemConnections::Initialize() { ReadSystemConnections(); }
+
+void TqxIPSystemConnections::ReadSystemConnections()
+{
+    std::vector<std::string> adapterNames;
+    const TqxNetworkAdapters& adapters = NetworkAdapterManager().Adapters();
+    for (int i = 0; i < adapters.Count(); ++i)
+        adapterNames.push_back(adapters.Items(i).AdapterName());
+    const std::unique_ptr<TqxRegistry> registry = OpenRegistry(TRegistryRoot::LocalMachine);
+    ReadSystemConnections(*registry, kNetworkKeyPath, GetWindowsVersion(), adapterNames);
+}
+
+void TqxIPSystemConnections::ReadSystemConnections(TqxRegistry& Registry, const std::string& BasePath,
+                                                   TqxWindowsVersion Version,
+                                                   const std::vector<std::string>& AdapterNames)
+{
+    try {
+        WalkSystemConnections(Registry, BasePath, Version, AdapterNames, [this](const std::string& name) {
+            MergeConnectionName(QString::fromStdString(name));
+        });
+    } catch (...) {
+        if (FConnectionsDataSet)
+            FConnectionsDataSet->Cancel();
+        throw;
+    }
+}
+
+void TqxIPSystemConnections::MergeConnectionName(const QString& Name)
+{
+    TqxTable* table = FConnectionsDataSet;
+    if (!table)
+        return;  // nowhere to add names to
+    if (table->Locate(kConnectionNameField, Name) || Name.isEmpty())
+        return;
+    table->Insert();
+    table->FieldByName(kConnectionNameField).SetValue(Name);
+    table->Post();
+    NotifyNewConnection(Name);
+}
+
+void TqxIPSystemConnections::NotifyNewConnection(const QString& Name)
+{
+    if (!FTrayIcon)
+        return;
+    ShowBalloon(FTrayIcon, QStringLiteral("New network connection found.\r%1").arg(Name),
+                QSystemTrayIcon::Information);
+}
+
+TqxIPSystemConnections* IPSystemConnections()
+{
+    if (!gIPSystemConnections)
+        gIPSystemConnections = new TqxIPSystemConnections(QCoreApplication::instance());
+    return gIPSystemConnections;
+}

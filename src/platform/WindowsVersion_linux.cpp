@@ -1,0 +1,3 @@
+#include "platform/WindowsVersion.h"
+
+TqxWindowsVersion GetWindowsVersion() { return wvLinux; }
