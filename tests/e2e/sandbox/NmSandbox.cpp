@@ -276,10 +276,11 @@ void NmSandbox::SetUp(const Options& options)
                                 "private", Tool("bash"), FDir + "/inner.sh"},
                                FDir + "/inner.log");
 
+    if (const char* previous = std::getenv("DBUS_SYSTEM_BUS_ADDRESS"))
+        FPreviousBus = previous;
     FHadBus = std::getenv("DBUS_SYSTEM_BUS_ADDRESS") != nullptr;
-    if (FHadBus)
-        FPreviousBus = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
     ::setenv("DBUS_SYSTEM_BUS_ADDRESS", FBus.c_str(), 1);
+    FBusSet = true;
     WaitForDevice();
 }
 
@@ -315,7 +316,7 @@ void NmSandbox::TearDown() noexcept
         fs::remove_all("/etc/netns/" + FNear, ec);
     if (!FDir.empty())
         fs::remove_all(FDir, ec);
-    if (!FBus.empty()) {
+    if (FBusSet) {
         if (FHadBus)
             ::setenv("DBUS_SYSTEM_BUS_ADDRESS", FPreviousBus.c_str(), 1);
         else

@@ -28,12 +28,13 @@
 //
 // The destructor kills NetworkManager, its D-Bus daemon and dnsmasq and removes
 // both namespaces and every file it made, also when a test failed. Should the
-// test process itself be killed, its children die with it (parent-death signal,
-// NetworkManager and D-Bus in a PID namespace of their own), and the next
-// sandbox removes namespaces left behind by dead processes.
-// One sandbox takes about half a second to come up; several may run at once
-// (in one or several processes). Needs root and: ip, unshare, NetworkManager,
-// nmcli, dbus-daemon, dnsmasq, setpriv.
+// test process itself be killed, its children die with it (parent-death signals:
+// NetworkManager and dnsmasq die with the thread that made the sandbox, the D-Bus
+// daemon with NetworkManager), and the next sandbox removes the namespaces and
+// folders that dead processes left behind.
+// A sandbox takes about half a second to come up and go (a second on a busy
+// machine); several may live at once, in one process or several. Needs root
+// and: ip, unshare, setpriv, NetworkManager, nmcli, dbus-daemon, dnsmasq, bash.
 #include <memory>
 #include <string>
 #include <vector>
@@ -104,6 +105,7 @@ private:
 
     std::string FNear, FFar, FDir, FBus;
     int FDnsmasq = -1, FManager = -1;  // process ids of our children
+    bool FBusSet = false;  // DBUS_SYSTEM_BUS_ADDRESS is ours until TearDown
     bool FHadBus = false;
     std::string FPreviousBus;
 };
