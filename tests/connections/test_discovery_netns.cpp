@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "BalloonWatch.h"
@@ -15,16 +18,25 @@
 namespace {
 
 // A second veth device beside the sandbox's own, handed to its NetworkManager.
+// The sandbox's configuration manages v0 only; a drop-in beside it (in the
+// sandbox's folder, where its bus socket lives) lets NetworkManager take this one too.
 void AddSecondDevice(const NmSandbox& box, const std::string& name)
 {
+    const std::string dir = box.BusAddress().substr(std::strlen("unix:path="));
+    const std::string confDir = dir.substr(0, dir.rfind('/')) + "/etc/conf.d";
+    std::filesystem::create_directories(confDir);
+    std::ofstream(confDir + "/90-second-device.conf")
+        << "[keyfile]\nunmanaged-devices=except:interface-name:" << NmSandbox::kDevice
+        << ",except:interface-name:" << name << "\n";
+    box.Nmcli({"general", "reload", "conf"});
     RunOrThrow({"ip", "link", "add", name, "netns", box.NearNamespace(), "type", "veth", "peer", "name", name + "p",
                 "netns", box.FarNamespace()});
     RunOrThrow({"ip", "-n", box.NearNamespace(), "link", "set", name, "up"});
     RunOrThrow({"ip", "-n", box.FarNamespace(), "link", "set", name + "p", "up"});
-    box.Nmcli({"device", "set", name, "managed", "yes"});
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (box.Nmcli({"-t", "-f", "DEVICE,STATE", "device"}).find(name + ":disconnected") == std::string::npos) {
-        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << name << " not taken up by NetworkManager";
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline)
+            << name << " not taken up by NetworkManager: " << box.Nmcli({"-t", "-f", "DEVICE,STATE", "device"});
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
