@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "NmSandbox.h"
+#include "ipsets/NetshCommand.h"
+#include "platform/CommandLine.h"
 
 namespace {
 
@@ -21,27 +23,32 @@ NetshRun Netsh(const std::vector<std::string>& args, const std::vector<std::stri
     return {r.Started ? r.ExitCode : -1, r.Out, r.Err};
 }
 
-// The address and DNS commands of Netvane for a static IP set, as its command
-// lines arrive split into arguments (an empty gateway leaves no argument).
+// Netvane's own two command lines for an IP set, split into arguments the way
+// its process runner does, netsh's name left out.
+NetshRun NetvaneLine(const std::string& line)
+{
+    std::vector<std::string> args = SplitCommandLine(line);
+    args.erase(args.begin());
+    return Netsh(args);
+}
+
+NetshRun Apply(const std::string& name, bool dhcp, const std::string& address = "", const std::string& mask = "",
+               const std::string& gateway = "", const std::string& dns = "")
+{
+    const NetshCommandLines lines = ComposeNetshCommands(name, dhcp, address, mask, gateway, dns);
+    const NetshRun set = NetvaneLine(lines.Address);
+    return set.Status != 0 ? set : NetvaneLine(lines.Dns);
+}
+
 NetshRun SetStatic(const std::string& name, const std::string& address, const std::string& mask,
                    const std::string& gateway, const std::string& dns)
 {
-    std::vector<std::string> args{"interface", "ip", "set", "address", name, "static", address, mask};
-    if (!gateway.empty())
-        args.push_back(gateway);
-    args.push_back("1");
-    const NetshRun set = Netsh(args);
-    if (set.Status != 0)
-        return set;
-    return Netsh({"interface", "ip", "set", "dns", name, "static", dns, "primary"});
+    return Apply(name, false, address, mask, gateway, dns);
 }
 
 NetshRun SetDhcp(const std::string& name)
 {
-    const NetshRun set = Netsh({"interface", "ip", "set", "address", name, "dhcp"});
-    if (set.Status != 0)
-        return set;
-    return Netsh({"interface", "ip", "set", "dns", name, "dhcp"});
+    return Apply(name, true);
 }
 
 using Strings = std::vector<std::string>;
