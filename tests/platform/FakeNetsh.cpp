@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 const char* const kVariables[] = {"NETVANE_FAKE_NETSH_LOG",      "NETVANE_FAKE_NETSH_EXIT",
@@ -99,6 +100,22 @@ ProcessRunOptions WithoutPause()
     ProcessRunOptions options;
     options.Pause = std::chrono::milliseconds(0);
     return options;
+}
+
+void RunEveryOutcome(FakeNetsh& netsh, const std::string& notAProgram)
+{
+    ExecuteAndWait("netsh ok", WithoutPause());
+    netsh.SetExitCode(5);
+    ExecuteAndWait("netsh failing", WithoutPause());
+    ExecuteAndWait("netvane-no-such-program", WithoutPause());
+    ExecuteAndWait(notAProgram, WithoutPause());
+    netsh.SetSleep(std::chrono::seconds(20));
+    ProcessRunOptions limited = WithoutPause();
+    limited.TimeLimit = std::chrono::seconds(1);
+    if (!ExecuteAndWait("netsh hang", limited).TimedOut)
+        throw std::runtime_error("the hanging fake netsh was not stopped");
+    netsh.SetSleep(std::chrono::milliseconds(0));
+    netsh.SetExitCode(0);
 }
 
 std::filesystem::path FakeNetsh::Location()

@@ -51,6 +51,10 @@ private:
 // Runner options for quick tests: no pause after the command.
 ProcessRunOptions WithoutPause();
 
+// Runs the fake to success, to a failing exit code and past a time limit, a missing
+// program and notAProgram (a file that exists but cannot run): every way out of the runner.
+void RunEveryOutcome(FakeNetsh& netsh, const std::string& notAProgram);
+
 // The small system calls the tests need, for each system.
 void SetEnvironment(const std::string& name, const std::string& value);
 void UnsetEnvironment(const std::string& name);
