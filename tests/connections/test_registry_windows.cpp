@@ -24,8 +24,9 @@ struct RegistryTest : ::testing::Test {
         const std::wstring path = root + L"\\Network\\" + key;
         ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr),
                   ERROR_SUCCESS);
-        if (data)
+        if (data) {
             EXPECT_EQ(::RegSetValueExW(h, L"Name", 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+        }
         ::RegCloseKey(h);
     }
     void Name(const std::wstring& key, const std::wstring& text, DWORD type = REG_SZ)
