@@ -23,12 +23,14 @@ milliseconds Remaining(Clock::time_point deadline)
     return std::max(left, milliseconds(0));
 }
 
+milliseconds Slice(const ProcessRunOptions& options) { return std::max(options.PumpInterval, milliseconds(1)); }
+
 // The fixed pause after a command, in pumped slices.
 void PumpedPause(const ProcessRunOptions& options)
 {
     const auto deadline = Clock::now() + options.Pause;
     for (milliseconds left = Remaining(deadline); left > milliseconds(0); left = Remaining(deadline)) {
-        std::this_thread::sleep_for(std::min(left, options.PumpInterval));
+        std::this_thread::sleep_for(std::min(left, Slice(options)));
         CallPump(options);
     }
 }
@@ -48,7 +50,7 @@ ProcessResult ExecuteAndWait(std::string_view commandLine, const ProcessRunOptio
     result.Started = true;
     CallPump(options);
 
-    const milliseconds slice = std::max(options.PumpInterval, milliseconds(1));
+    const milliseconds slice = Slice(options);
     const auto deadline = Clock::now() + options.TimeLimit;
     for (;;) {
         const milliseconds left = Remaining(deadline);
