@@ -5,6 +5,7 @@
 
 #include "app/f_main.h"
 #include "app/qxApplication.h"
+#include "dialogs/f_About.h"
 
 int main(int argc, char** argv)
 {
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
             QMessageBox::critical(nullptr, ApplicationTitle(), message);
         return 1;
     }
+    CreateAboutWindow();
     FrmMain->show();
     const int status = app.exec();
     delete FrmMain;
