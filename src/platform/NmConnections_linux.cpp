@@ -3,6 +3,7 @@
 
 #include <systemd/sd-bus.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -111,8 +112,8 @@ public:
     {
         std::vector<TNmProfile> profiles;
         std::vector<std::string> paths;
-        const TReply list =
-            Call("/org/freedesktop/NetworkManager/Settings", "org.freedesktop.NetworkManager.Settings", "ListConnections");
+        const TReply list = Call("/org/freedesktop/NetworkManager/Settings", "org.freedesktop.NetworkManager.Settings",
+                                 "ListConnections");
         if (!list || !ReadPaths(list.get(), paths))
             return profiles;
         for (const std::string& path : paths) {
@@ -135,6 +136,19 @@ private:
         return id;
     }
 
+    static bool ReadConnectionGroup(sd_bus_message* m, TNmProfile& Profile)
+    {
+        return ReadDictionary(m, [&](const std::string& Key) {
+            if (Key == "id")
+                return ReadVariantText(m, "s", Profile.Id);
+            if (Key == "interface-name")
+                return ReadVariantText(m, "s", Profile.InterfaceName);
+            if (Key == "timestamp")
+                return sd_bus_message_read(m, "v", "t", &Profile.Timestamp) > 0;
+            return false;
+        });
+    }
+
     // The "connection" group of the profile's settings: its name, binding and last use.
     bool ReadProfile(TNmProfile& Profile) const
     {
@@ -146,16 +160,8 @@ private:
             std::string group;
             if (!ReadBasic(m, 's', group))
                 return false;
-            const bool read = group == "connection" ? ReadDictionary(m, [&](const std::string& Key) {
-                if (Key == "id")
-                    return ReadVariantText(m, "s", Profile.Id);
-                if (Key == "interface-name")
-                    return ReadVariantText(m, "s", Profile.InterfaceName);
-                if (Key == "timestamp")
-                    return sd_bus_message_read(m, "v", "t", &Profile.Timestamp) > 0;
-                return false;
-            })
-                                                    : sd_bus_message_skip(m, "a{sv}") >= 0;
+            const bool read =
+                group == "connection" ? ReadConnectionGroup(m, Profile) : sd_bus_message_skip(m, "a{sv}") >= 0;
             if (!read || sd_bus_message_exit_container(m) < 0)
                 return false;
         }
@@ -175,12 +181,11 @@ std::string ChooseDeviceConnection(const TNmDevice& Device, const std::vector<TN
     bool bestBound = false;
     for (const TNmProfile& profile : Profiles) {
         const bool bound = !Device.Interface.empty() && profile.InterfaceName == Device.Interface;
-        bool available = bound;
-        for (const std::string& path : Device.Available)
-            available = available || path == profile.Path;
-        if (!available)
+        const auto& available = Device.Available;
+        if (!bound && std::find(available.begin(), available.end(), profile.Path) == available.end())
             continue;
-        if (!best || profile.Timestamp > best->Timestamp || (profile.Timestamp == best->Timestamp && bound && !bestBound)) {
+        const bool newer = !best || profile.Timestamp > best->Timestamp;
+        if (newer || (profile.Timestamp == best->Timestamp && bound && !bestBound)) {
             best = &profile;
             bestBound = bound;
         }

@@ -2,8 +2,6 @@
 // which names land in the Connections table, and which balloons show.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
 #include "BalloonWatch.h"
 #include "common/qxError.h"
 #include "connections/o_SystemConnections.h"
@@ -120,13 +118,6 @@ TEST_F(DiscoveryTest, StoreErrorDropsThePendingRowAndPassesOn)
     EXPECT_EQ(store.Connections()->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(Names(), QStringList({"LAN"}));
     EXPECT_EQ(balloons.shown, QStringList({"New network connection found. LAN"}));
-}
-
-TEST(DiscoveryComponent, OneInstanceOwnedByTheApplication)
-{
-    TqxIPSystemConnections* first = IPSystemConnections();
-    EXPECT_EQ(first, IPSystemConnections());
-    EXPECT_EQ(first->parent(), QCoreApplication::instance());
 }
 
 }  // namespace
