@@ -2,7 +2,6 @@
 // devices in network namespaces of the test's own, a store, and the balloons.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
