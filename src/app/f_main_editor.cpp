@@ -1,5 +1,49 @@
 // The main window's add and edit commands.
-#include "app/f_main.h"
+#include <QPointer>
 
-void TFrmMain::AddNewIPConfigurationSet1Click() {}
-void TFrmMain::EdittheselectedIPSet1Click() {}
+#include "app/f_main.h"
+#include "app/qxApplication.h"
+#include "dialogs/f_IPSet.h"
+#include "store/o_DatabaseConnection.h"
+
+namespace {
+
+// One use of the editor: bound, loaded, shown, freed. The pointer guard covers a
+// program that ends while the dialog is still open.
+template <class Load>
+void RunIPSetEditor(QWidget* owner, const QString& caption, Load load)
+{
+    QPointer<TFrmIPSet> dialog = new TFrmIPSet(owner);
+    try {
+        dialog->SetIPSetDataSet(IPDBManager()->IPSets());
+        dialog->SetConnectionsDataSet(IPDBManager()->ConnectionNames());
+        load(dialog.data());
+        dialog->setWindowTitle(caption);
+        dialog->exec();
+    } catch (...) {
+        delete dialog.data();
+        throw;
+    }
+    delete dialog.data();
+}
+
+}  // namespace
+
+void TFrmMain::AddNewIPConfigurationSet1Click()
+{
+    RunCommand([this] {
+        RunIPSetEditor(this, QStringLiteral("Add new IP Set"), [](TFrmIPSet* d) { d->AddIPSet(); });
+        RefreshStoredSets();
+    });
+}
+
+void TFrmMain::EdittheselectedIPSet1Click()
+{
+    RunCommand([this] {
+        if (!IPDBManager()->IPSets()->Locate(QStringLiteral("ID"), FIPSetID))
+            return;
+        RunIPSetEditor(this, QStringLiteral("Edit existing IP Set"), [](TFrmIPSet* d) { d->EditIPSet(); });
+        // The tray's sub-menu is rebuilt too: it shows the sets' names.
+        RefreshStoredSets();
+    });
+}

@@ -1,0 +1,341 @@
+#include "dialogs/f_IPSet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/qxApplication.h"
+#include "common/qxError.h"
+#include "common/qxText.h"
+#include "controls/IPAddressParse.h"
+#include "controls/o_QXIPEdit.h"
+#include "store/o_DatabaseConnection.h"
+
+namespace {
+
+QString Trimmed(const QString& text) { return QString::fromStdString(Trim(text.toStdString())); }
+
+QLabel* FieldLabel(const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("FrmIPSet"));
+    setWindowTitle(QStringLiteral("IP Set"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    // The button bar is made first: it comes before the page in the tab order.
+    Panel1 = new QWidget(this);
+    Panel1->setFixedHeight(48);
+    btnOk = new QPushButton(QStringLiteral("Ok"), Panel1);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), Panel1);
+    // Neither button answers Enter: Enter commits an address in the address controls.
+    for (QPushButton* b : {btnOk, btnCancel}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setMinimumWidth(75);
+    }
+    auto* bar = new QHBoxLayout(Panel1);
+    bar->setContentsMargins(8, 0, 8, 0);
+    bar->addWidget(btnOk);
+    bar->addStretch();
+    bar->addWidget(btnCancel);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setFocusPolicy(Qt::NoFocus);
+    TabSheet1 = new QWidget;
+    PageControl1->addTab(TabSheet1, QStringLiteral("IP Set"));
+
+    Label1 = FieldLabel(QStringLiteral("IP Set Name :"), TabSheet1);
+    Label2 = FieldLabel(QStringLiteral("IP Address :"), TabSheet1);
+    Label3 = FieldLabel(QStringLiteral("Subnet Mask:"), TabSheet1);
+    Label4 = FieldLabel(QStringLiteral("Def.Gateway :"), TabSheet1);
+    Label5 = FieldLabel(QStringLiteral("DNS :"), TabSheet1);
+    Label6 = FieldLabel(QStringLiteral("Connection :"), TabSheet1);
+
+    edtIPSetName = new QLineEdit(TabSheet1);
+    const auto newIPEdit = [this](const char* name) {
+        auto* edit = new TqxIPEdit;
+        edit->SetIPEditorWidth(30);
+        edit->setParent(TabSheet1);
+        edit->setObjectName(QLatin1String(name));
+        return edit;
+    };
+    edtIPAddress = newIPEdit("edtIPAddress");
+    edtSubNetMask = newIPEdit("edtSubNetMask");
+    edtDefGateway = newIPEdit("edtDefGateway");
+    edtDns = newIPEdit("edtDns");
+    edtConnection = new QComboBox(TabSheet1);
+    edtConnection->installEventFilter(this);
+    DHCPCheck = new QCheckBox(QStringLiteral("DHCP Enabled"), TabSheet1);
+    edtIPSetName->setObjectName(QStringLiteral("edtIPSetName"));
+    edtConnection->setObjectName(QStringLiteral("edtConnection"));
+    DHCPCheck->setObjectName(QStringLiteral("DHCPCheck"));
+
+    auto* grid = new QGridLayout(TabSheet1);
+    grid->setContentsMargins(16, 20, 24, 12);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+    const QList<QPair<QLabel*, QWidget*>> rows = {{Label1, edtIPSetName},  {Label2, edtIPAddress},
+                                                  {Label3, edtSubNetMask}, {Label4, edtDefGateway},
+                                                  {Label5, edtDns},        {Label6, edtConnection},
+                                                  {nullptr, DHCPCheck}};
+    for (int r = 0; r < rows.size(); ++r) {
+        if (rows[r].first)
+            grid->addWidget(rows[r].first, r, 0);
+        grid->addWidget(rows[r].second, r, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    edtIPSetName->setMinimumWidth(230);
+    edtConnection->setMinimumWidth(230);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(rows.size(), 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->setSpacing(0);
+    layout->addWidget(PageControl1, 1);
+    layout->addWidget(Panel1);
+    resize(404, 356);
+
+    connect(DHCPCheck, &QCheckBox::toggled, this, &TFrmIPSet::DHCPCheckClick);
+    connect(btnOk, &QPushButton::clicked, this, &TFrmIPSet::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TFrmIPSet::btnCancelClick);
+    connect(edtConnection, qOverload<int>(&QComboBox::activated), this, &TFrmIPSet::ConnectionChosen);
+}
+
+void TFrmIPSet::SetIPSetDataSet(TqxTable* dataSet)
+{
+    if (dsIPSets == dataSet)
+        return;
+    if (dsIPSets)
+        disconnect(dsIPSets, nullptr, this, nullptr);
+    dsIPSets = dataSet;
+    if (dsIPSets)
+        connect(dsIPSets, &TqxTable::CurrentChanged, this, &TFrmIPSet::ShowRowConnection);
+    ShowRowConnection();
+}
+
+void TFrmIPSet::SetConnectionsDataSet(TqxTable* dataSet)
+{
+    if (dsConnections == dataSet)
+        return;
+    if (dsConnections)
+        disconnect(dsConnections, nullptr, this, nullptr);
+    dsConnections = dataSet;
+    if (dsConnections)
+        connect(dsConnections, &TqxTable::DataChanged, this, &TFrmIPSet::LoadConnectionChoices);
+    LoadConnectionChoices();
+}
+
+void TFrmIPSet::LoadConnectionChoices()
+{
+    edtConnection->clear();
+    if (dsConnections && dsConnections->Active()) {
+        // Read through the stored rows: the connection table's own cursor stays where it is.
+        const int idField = dsConnections->FieldIndex(QStringLiteral("ID"));
+        const int nameField = dsConnections->FieldIndex(QStringLiteral("CONNECTIONNAME"));
+        for (int row = 0; idField >= 0 && nameField >= 0 && row < dsConnections->RecordCount(); ++row)
+            edtConnection->addItem(dsConnections->StoredValue(row, nameField).toString(),
+                                   dsConnections->StoredValue(row, idField));
+    }
+    ShowRowConnection();
+}
+
+void TFrmIPSet::ShowRowConnection()
+{
+    int index = -1;
+    if (dsIPSets && dsIPSets->Active() && (dsIPSets->RecNo() >= 0 || dsIPSets->State() != TDataSetState::dsBrowse)) {
+        const TqxField connection = dsIPSets->FieldByName(QStringLiteral("CONNECTION"));
+        if (!connection.IsNull())
+            index = edtConnection->findData(connection.AsInteger());
+    }
+    edtConnection->setCurrentIndex(index);
+}
+
+void TFrmIPSet::StartEditingRow()
+{
+    // The list switches the row into editing by itself, as data-aware controls do.
+    if (dsIPSets->State() == TDataSetState::dsBrowse)
+        dsIPSets->Edit();
+}
+
+void TFrmIPSet::ConnectionChosen(int index)
+{
+    RunCommand([this, index] {
+        if (!dsIPSets || index < 0)
+            return;
+        StartEditingRow();
+        dsIPSets->FieldByName(QStringLiteral("CONNECTION")).SetAsInteger(edtConnection->itemData(index).toInt());
+    });
+}
+
+void TFrmIPSet::ClearConnection()
+{
+    RunCommand([this] {
+        if (!dsIPSets)
+            return;
+        StartEditingRow();
+        dsIPSets->FieldByName(QStringLiteral("CONNECTION")).Clear();
+    });
+    ShowRowConnection();
+}
+
+bool TFrmIPSet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edtConnection && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        ClearConnection();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFrmIPSet::AddIPSet()
+{
+    dsIPSets->Insert();
+    edtIPSetName->setText(QString());
+    for (TqxIPEdit* edit : {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns})
+        edit->SetIP(QString());
+    DHCPCheck->setChecked(false);
+}
+
+void TFrmIPSet::EditIPSet()
+{
+    edtIPSetName->setText(dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).AsString());
+    edtIPAddress->SetIP(dsIPSets->FieldByName(QStringLiteral("IPADDRESS")).AsString());
+    edtSubNetMask->SetIP(dsIPSets->FieldByName(QStringLiteral("SUBNETMASK")).AsString());
+    edtDefGateway->SetIP(dsIPSets->FieldByName(QStringLiteral("GATEWAY")).AsString());
+    edtDns->SetIP(dsIPSets->FieldByName(QStringLiteral("DNS")).AsString());
+    DHCPCheck->setChecked(dsIPSets->FieldByName(QStringLiteral("DHCP")).AsBoolean());
+    dsIPSets->Edit();
+}
+
+void TFrmIPSet::DHCPCheckClick()
+{
+    const bool staticSet = !DHCPCheck->isChecked();
+    for (TqxIPEdit* edit : {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns})
+        edit->setEnabled(staticSet);
+}
+
+void TFrmIPSet::Refuse(TqxIPEdit* edit, const QString& message)
+{
+    if (QWidget* part = edit->Editor(1))
+        part->setFocus(Qt::OtherFocusReason);
+    throw EqxError(message.toStdString());
+}
+
+QString TFrmIPSet::AddressToStore(TqxIPEdit* edit)
+{
+    if (edit->PartsEmpty())
+        return QString();
+    // What the user typed counts even when it was never committed by Enter.
+    try {
+        edit->CommitTypedText();
+    } catch (const EqxError& e) {
+        Refuse(edit, QString::fromStdString(e.Message()));
+    }
+    // The control also takes signs and hexadecimal parts; netsh takes plain decimal ones only.
+    const QString address = Trimmed(edit->IP());
+    if (!IsDottedAddress(address.toStdString()))
+        Refuse(edit, QString::fromStdString(FormatS("IP Address %s is invalid!", edit->IP().toStdString())));
+    return address;
+}
+
+bool TFrmIPSet::SaveData()
+{
+    const QString name = Trimmed(edtIPSetName->text());
+    if (name.isEmpty()) {
+        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), QStringLiteral("Empty IP Set Name !! "),
+                        QMessageBox::Ok, this);
+        box.exec();
+        edtIPSetName->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (!dsIPSets || dsIPSets->State() == TDataSetState::dsBrowse)
+        return true;
+    for (TqxIPEdit* edit : {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns})
+        edit->DiscardPendingReport();  // reported below, once
+
+    QString address, mask, gateway, dns;
+    const bool dhcp = DHCPCheck->isChecked();
+    if (dhcp) {
+        address = mask = gateway = dns = QStringLiteral("0.0.0.0");
+    } else {
+        address = AddressToStore(edtIPAddress);
+        mask = AddressToStore(edtSubNetMask);
+        gateway = AddressToStore(edtDefGateway);
+        dns = AddressToStore(edtDns);
+        // A static set without these could never be applied.
+        if (address.isEmpty())
+            Refuse(edtIPAddress, QStringLiteral("A static IP Set needs an IP Address!"));
+        if (mask.isEmpty())
+            Refuse(edtSubNetMask, QStringLiteral("A static IP Set needs a Subnet Mask!"));
+        if (!IsContiguousMask(mask.toStdString()))
+            Refuse(edtSubNetMask, QStringLiteral("Subnet Mask %1 is invalid!").arg(mask));
+    }
+    dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).SetAsString(name);
+    dsIPSets->FieldByName(QStringLiteral("IPADDRESS")).SetAsString(address);
+    dsIPSets->FieldByName(QStringLiteral("SUBNETMASK")).SetAsString(mask);
+    dsIPSets->FieldByName(QStringLiteral("GATEWAY")).SetAsString(gateway);
+    dsIPSets->FieldByName(QStringLiteral("DNS")).SetAsString(dns);
+    dsIPSets->FieldByName(QStringLiteral("DHCP")).SetAsBoolean(dhcp);
+    dsIPSets->Post();
+    return true;
+}
+
+void TFrmIPSet::btnOkClick()
+{
+    RunCommand([this] {
+        if (SaveData())
+            done(1);
+    });
+}
+
+void TFrmIPSet::btnCancelClick()
+{
+    if (dsIPSets)
+        dsIPSets->Cancel();
+    done(1);
+}
+
+void TFrmIPSet::reject()
+{
+    if (dsIPSets)
+        dsIPSets->Cancel();
+    QDialog::reject();
+}
+
+void TFrmIPSet::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFrmIPSet::FormShow()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), frameGeometry().size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    if (edtIPSetName->isEnabled() && edtIPSetName->focusPolicy() != Qt::NoFocus)
+        edtIPSetName->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The IP set editor: a modal dialog over the current row of the IP set table.
+// The caller binds the two tables, calls AddIPSet (a new pending row) or
+// EditIPSet (the current row), shows it, and refreshes its views afterwards.
+// Ok saves the row or keeps the dialog open; Cancel, Escape and the title bar
+// drop the pending change, so no half-made row is left behind.
+#include <QDialog>
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class TqxIPEdit;
+class TqxTable;
+
+class TFrmIPSet : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrmIPSet(QWidget* owner = nullptr);
+
+    void SetIPSetDataSet(TqxTable* dataSet);
+    void SetConnectionsDataSet(TqxTable* dataSet);
+    TqxTable* IPSetDataSet() const { return dsIPSets; }
+    TqxTable* ConnectionsDataSet() const { return dsConnections; }
+
+    // Starts a new pending row and empties the fields.
+    void AddIPSet();
+    // Loads the current row into the fields, then switches it into editing. A
+    // stored address the address control rejects ends it with that error.
+    void EditIPSet();
+    // Checks the fields and posts the row. False when the user has something to
+    // correct; an address the row cannot take is refused with EqxError.
+    bool SaveData();
+
+    QWidget* Panel1;  // the button bar
+    QPushButton* btnOk;
+    QPushButton* btnCancel;
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLineEdit* edtIPSetName;
+    TqxIPEdit* edtIPAddress;
+    TqxIPEdit* edtSubNetMask;
+    TqxIPEdit* edtDefGateway;
+    TqxIPEdit* edtDns;
+    QComboBox* edtConnection;
+    QCheckBox* DHCPCheck;
+
+public slots:
+    void DHCPCheckClick();
+    void btnOkClick();
+    void btnCancelClick();
+    // The title bar's close button and Escape: the same as Cancel.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    // The connection list: its choices from the connection table, its shown
+    // value from the IP set row, and what the user picks written into the row.
+    void LoadConnectionChoices();
+    void ShowRowConnection();
+    void ConnectionChosen(int index);
+    void ClearConnection();
+    void StartEditingRow();
+    // The text an address control gives the row: "" for four empty parts.
+    QString AddressToStore(TqxIPEdit* edit);
+    [[noreturn]] void Refuse(TqxIPEdit* edit, const QString& message);
+
+    QPointer<TqxTable> dsIPSets;
+    QPointer<TqxTable> dsConnections;
+};

@@ -1,0 +1,181 @@
+// The main window's add and edit commands, through the window's own store.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <memory>
+
+#include "app/f_main.h"
+#include "controls/o_QXIPEdit.h"
+#include "dialogs/f_IPSet.h"
+#include "store/StoreSchema.h"
+#include "store/o_DatabaseConnection.h"
+#include "support/ModalAnswer.h"
+
+namespace {
+
+QWidget* const kFocused = nullptr;  // key events go to the focused widget
+
+// The offscreen platform may hand the activation back to the main window after
+// the dialog got it: wait until the dialog holds it.
+bool Activate(QWidget* dialog)
+{
+    for (int i = 0; i < 100; ++i) {
+        QTest::qWait(10);
+        if (QApplication::activeWindow() == dialog && dialog->isAncestorOf(QApplication::focusWidget()))
+            return true;
+        dialog->activateWindow();
+    }
+    return false;
+}
+
+struct EditorCommandTest : ::testing::Test {
+    std::unique_ptr<TFrmMain> window;
+    QString caption;  // of the editor while it was shown
+
+    void SetUp() override
+    {
+        const QString path = TqxIPDBManager::DefaultDatabasePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile::remove(path);
+        CreateEmptyStore(path);
+        Sql("INSERT INTO Connections (CONNECTIONNAME) VALUES ('eth0')");
+        Sql("INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, GATEWAY, DNS, DHCP, CONNECTION) VALUES"
+            " ('Office', '10.0.0.5', '255.0.0.0', '10.0.0.1', '10.0.0.2', 0, 1),"
+            " ('Odd', '10.0.0.6', '255.0.0.0', 'gateway', '', 0, 1)");
+        window = std::make_unique<TFrmMain>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override { window.reset(); }
+
+    void Sql(const QString& sql)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "setup");
+            db.setDatabaseName(TqxIPDBManager::DefaultDatabasePath());
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+        }
+        QSqlDatabase::removeDatabase("setup");
+    }
+    QTreeWidgetItem* Node(const QString& name)
+    {
+        for (int i = 0; i < window->IPSetTreeView->topLevelItemCount(); ++i)
+            if (window->IPSetTreeView->topLevelItem(i)->text(0) == name)
+                return window->IPSetTreeView->topLevelItem(i);
+        return nullptr;
+    }
+    void Pick(const QString& name)
+    {
+        QTreeWidgetItem* node = Node(name);
+        ASSERT_NE(node, nullptr);
+        QTreeWidget* tree = window->IPSetTreeView;
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        ASSERT_NE(window->IPSetID(), 0);
+    }
+    QStringList TrayItems()
+    {
+        QStringList out;
+        for (QAction* a : window->ApplyIPSet1->actions())
+            out << a->text();
+        return out;
+    }
+    // Runs a command that may open the editor; actions get the editor once it is active.
+    // Returns whether an editor was shown.
+    bool Run(void (TFrmMain::*command)(), std::function<void(TFrmIPSet*)> actions)
+    {
+        bool shown = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<TFrmIPSet*>(QApplication::activeModalWidget());
+            if (!d || !Activate(d))
+                return;
+            poll.stop();
+            shown = true;
+            caption = d->windowTitle();
+            actions(d);
+            if (d->isVisible()) {
+                ADD_FAILURE() << "the editor was left open";
+                d->reject();
+            }
+        });
+        poll.start();
+        (window.get()->*command)();
+        QTest::qWait(50);  // a command that shows nothing returns at once: let the poll look once more
+        return shown;
+    }
+};
+
+TEST_F(EditorCommandTest, AddStoresTheSetAndRebuildsTreeAndTrayMenu)
+{
+    const bool shown = Run(&TFrmMain::AddNewIPConfigurationSet1Click, [](TFrmIPSet* d) {
+        QTest::keyClicks(kFocused, "Lab");
+        d->edtIPAddress->Editor(1)->setFocus();
+        QTest::keyClicks(kFocused, "192.168.7.2");
+        d->edtSubNetMask->Editor(1)->setFocus();
+        QTest::keyClicks(kFocused, "255.255.255.0");
+        QTest::mouseClick(d->btnOk, Qt::LeftButton);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(caption, "Add new IP Set");
+    ASSERT_NE(Node("Lab"), nullptr);
+    EXPECT_TRUE(TrayItems().contains("Lab"));
+}
+
+TEST_F(EditorCommandTest, EditRenamesTheSetInTreeAndTrayMenu)
+{
+    Pick("Office");
+    const bool shown = Run(&TFrmMain::EdittheselectedIPSet1Click, [](TFrmIPSet* d) {
+        EXPECT_EQ(d->edtIPSetName->text(), "Office");
+        EXPECT_EQ(d->edtDns->IP(), "10.0.0.2");
+        d->edtIPSetName->selectAll();
+        QTest::keyClicks(kFocused, "Head Office");
+        EXPECT_EQ(d->edtIPSetName->text(), "Head Office");
+        QTest::mouseClick(d->btnOk, Qt::LeftButton);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(caption, "Edit existing IP Set");
+    EXPECT_NE(Node("Head Office"), nullptr);
+    EXPECT_EQ(Node("Office"), nullptr);
+    EXPECT_TRUE(TrayItems().contains("Head Office"));
+    EXPECT_FALSE(TrayItems().contains("Office"));
+}
+
+TEST_F(EditorCommandTest, EditWithoutAPickedSetDoesNothing)
+{
+    const auto never = [](TFrmIPSet*) {};
+    EXPECT_FALSE(Run(&TFrmMain::EdittheselectedIPSet1Click, never));
+
+    Pick("Office");
+    Sql("DELETE FROM IPSets WHERE IPSET_NAME = 'Office'");
+    window->RefreshCurrentConfiguration1Click();
+    EXPECT_FALSE(Run(&TFrmMain::EdittheselectedIPSet1Click, never));
+}
+
+TEST_F(EditorCommandTest, EditOfAStoredAddressTheControlRejectsShowsTheErrorInstead)
+{
+    Pick("Odd");
+    ModalAnswer answer;
+    answer.Arm(QMessageBox::Ok);
+    EXPECT_FALSE(Run(&TFrmMain::EdittheselectedIPSet1Click, [](TFrmIPSet*) {}));
+    EXPECT_EQ(answer.text, "IP Address gateway is invalid!");
+    EXPECT_EQ(answer.icon, QMessageBox::Critical);
+    EXPECT_EQ(IPDBManager()->IPSets()->State(), TDataSetState::dsBrowse);
+}
+
+}  // namespace
