@@ -45,12 +45,12 @@ void TqxFileInfo::ReadVersionInfo()
     }
     if (!FileInfoOS::FileExists(FFileName))
         return;
-    FVerSize = FileInfoOS::GetFileVersionInfoSize(FFileName, FVerHandle);
+    FVerSize = FileInfoOS::VersionInfoSize(FFileName, FVerHandle);
     if (FVerSize <= 0)
         return;
     FVerBuf.assign(static_cast<std::size_t>(FVerSize), 0);
     BufferRelease release{FVerBuf};
-    const bool copied = FileInfoOS::GetFileVersionInfo(FFileName, FVerHandle, FVerSize, FVerBuf.data());
+    const bool copied = FileInfoOS::VersionInfoCopy(FFileName, FVerHandle, FVerSize, FVerBuf.data());
     auto value = [&](const char* name) { return copied ? ValueFromBuffer(name) : std::string(); };
     FCompanyName = value("CompanyName");
     FFileDescription = value("FileDescription");
@@ -88,12 +88,12 @@ std::string TqxFileInfo::QueryValue(const std::string& name)
     if (FFileName.empty() || !FileInfoOS::FileExists(FFileName))
         return {};
     std::uint32_t handle = 0;
-    const std::int32_t size = FileInfoOS::GetFileVersionInfoSize(FFileName, handle);
+    const std::int32_t size = FileInfoOS::VersionInfoSize(FFileName, handle);
     if (size <= 0)
         return {};
     FVerBuf.assign(static_cast<std::size_t>(size), 0);
     BufferRelease release{FVerBuf};
-    if (!FileInfoOS::GetFileVersionInfo(FFileName, handle, size, FVerBuf.data()))
+    if (!FileInfoOS::VersionInfoCopy(FFileName, handle, size, FVerBuf.data()))
         return {};
     return ValueFromBuffer(name);
 }

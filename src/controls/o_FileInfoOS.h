@@ -8,9 +8,9 @@
 namespace FileInfoOS {
 
 // Size in bytes of the file's version data; 0 when it has none (or cannot be read).
-std::int32_t GetFileVersionInfoSize(const std::string& fileName, std::uint32_t& handle);
+std::int32_t VersionInfoSize(const std::string& fileName, std::uint32_t& handle);
 // Copies the version data into buffer (size bytes); false when that fails.
-bool GetFileVersionInfo(const std::string& fileName, std::uint32_t handle, std::int32_t size, void* buffer);
+bool VersionInfoCopy(const std::string& fileName, std::uint32_t handle, std::int32_t size, void* buffer);
 // The first entry of "\VarFileInfo\Translation": language in the low 16 bits, code page in the high.
 bool QueryTranslation(const void* buffer, std::uint32_t& translation);
 // The text stored under a "\StringFileInfo\<lang><codepage>\<Name>" path, UTF-8.

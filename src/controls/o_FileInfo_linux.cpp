@@ -103,7 +103,7 @@ bool LocateBlock(const std::string& fileName, std::ifstream& in, Section& block)
     return ok && block.size >= kMagic.size();
 }
 
-// Walks the path/value pairs of a copied block (which ends with a NUL: see GetFileVersionInfo).
+// Walks the path/value pairs of a copied block (which ends with two NULs: see VersionInfoCopy).
 template <class F>
 bool FindEntry(const void* buffer, std::string_view path, F&& use)
 {
@@ -133,7 +133,7 @@ bool FindEntry(const void* buffer, std::string_view path, F&& use)
 
 namespace FileInfoOS {
 
-std::int32_t GetFileVersionInfoSize(const std::string& fileName, std::uint32_t& handle)
+std::int32_t VersionInfoSize(const std::string& fileName, std::uint32_t& handle)
 {
     handle = 0;
     std::ifstream in;
@@ -144,7 +144,7 @@ std::int32_t GetFileVersionInfoSize(const std::string& fileName, std::uint32_t& 
     return static_cast<std::int32_t>(block.size + 2);
 }
 
-bool GetFileVersionInfo(const std::string& fileName, std::uint32_t, std::int32_t size, void* buffer)
+bool VersionInfoCopy(const std::string& fileName, std::uint32_t, std::int32_t size, void* buffer)
 {
     std::ifstream in;
     Section block;

@@ -7,7 +7,7 @@
 
 namespace FileInfoOS {
 
-std::int32_t GetFileVersionInfoSize(const std::string& fileName, std::uint32_t& handle)
+std::int32_t VersionInfoSize(const std::string& fileName, std::uint32_t& handle)
 {
     DWORD h = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(Utf8ToWide(fileName).c_str(), &h);
@@ -15,7 +15,7 @@ std::int32_t GetFileVersionInfoSize(const std::string& fileName, std::uint32_t& 
     return static_cast<std::int32_t>(size);
 }
 
-bool GetFileVersionInfo(const std::string& fileName, std::uint32_t handle, std::int32_t size, void* buffer)
+bool VersionInfoCopy(const std::string& fileName, std::uint32_t handle, std::int32_t size, void* buffer)
 {
     return ::GetFileVersionInfoW(Utf8ToWide(fileName).c_str(), handle, static_cast<DWORD>(size), buffer) != 0;
 }

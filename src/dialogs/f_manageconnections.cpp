@@ -241,6 +241,7 @@ TqxDBGrid::TqxDBGrid(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setStretchLastSection(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     connect(qApp, &QApplication::focusChanged, this, &TqxDBGrid::FocusChanged);
 }
@@ -416,6 +417,13 @@ void TFrmManageConnections::SetDataSet(TqxTable* value)
         ConnectionsDBGrid->setColumnWidth(0, 200);
         ConnectionsDBGrid->FollowTable();
     }
+}
+
+void TFrmManageConnections::done(int result)
+{
+    // Closing takes the focus from the grid for good: an untouched new row goes.
+    RunCommand([this] { dsConnections->DropUntouched(); });
+    QDialog::done(result);
 }
 
 void TFrmManageConnections::showEvent(QShowEvent* event)

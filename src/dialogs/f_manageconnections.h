@@ -94,6 +94,8 @@ public:
     TqxTableModel* dsConnections;
     QPushButton* BitBtn1;
 
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -54,18 +54,18 @@ TEST(FileInfoLinux, DamagedProgramsReadAsHavingNoVersionData)
 
     // Cut short: the section table at the end of the file is gone.
     copy.Write(whole.substr(0, whole.size() / 2));
-    EXPECT_EQ(FileInfoOS::GetFileVersionInfoSize(copy.path, handle), 0);
+    EXPECT_EQ(FileInfoOS::VersionInfoSize(copy.path, handle), 0);
 
     // Section table said to lie far beyond the end of the file.
     std::string bent = whole;
     const std::uint64_t far = 0x7fffffff00ull;
     std::memcpy(&bent[0x28], &far, sizeof far);  // e_shoff of a 64-bit header
     copy.Write(bent);
-    EXPECT_EQ(FileInfoOS::GetFileVersionInfoSize(copy.path, handle), 0);
+    EXPECT_EQ(FileInfoOS::VersionInfoSize(copy.path, handle), 0);
 
     // Just the ELF magic.
     copy.Write(std::string("\x7f" "ELF\x02\x01\x01", 7));
-    EXPECT_EQ(FileInfoOS::GetFileVersionInfoSize(copy.path, handle), 0);
+    EXPECT_EQ(FileInfoOS::VersionInfoSize(copy.path, handle), 0);
 
     TqxFileInfo info;
     info.SetFileName(copy.path);

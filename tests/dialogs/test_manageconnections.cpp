@@ -166,6 +166,16 @@ TEST_F(ConnectionListTest, LeavingTheGridDropsAnUntouchedRowButKeepsATypedOnePen
     EXPECT_EQ(Shown(), QStringList({"LAN", "DSL"}));
 }
 
+TEST_F(ConnectionListTest, ClosingDropsAnUntouchedNewRow)
+{
+    Open({"LAN"});
+    Key(Qt::Key_Insert);
+    QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(Table()->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(Table()->RecordCount(), 1);
+}
+
 TEST_F(ConnectionListTest, StoredNamesAreNotEditedInPlace)
 {
     Open({"LAN", "WLAN"});
