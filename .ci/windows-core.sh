@@ -34,7 +34,10 @@ wineserver -p </dev/null >/dev/null 2>&1
 wineboot -i </dev/null >/dev/null 2>&1
 # The same for the desktop process that the first new console (CREATE_NEW_CONSOLE)
 # brings up: started by a test it holds that test's output open for seconds after
-# the test ends. A console that waits for a key keeps one running throughout.
-wine start /min cmd.exe /c pause </dev/null >/dev/null 2>&1
+# the test ends. A console run to its end here brings the desktop up before ctest,
+# and the fake netsh, told to sleep in a console of its own, keeps it up throughout.
+wine start /wait /min cmd.exe /c exit </dev/null >/dev/null 2>&1
+NETVANE_FAKE_NETSH_SLEEP_MS=86400000 wine start /min /unix "$PWD/$BUILD_DIR/tests/platform/fake/fake_netsh.exe" \
+    </dev/null >/dev/null 2>&1
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 120
 echo "Windows core built and tested under Wine in $(( $(date +%s) - start )) s"
