@@ -101,6 +101,35 @@ Qt::ItemFlags TqxTableModel::flags(const QModelIndex& index) const
     return f;
 }
 
+template <class F>
+void TqxTableModel::OwnChange(F&& change)
+{
+    ++FOwnChange;
+    try {
+        change();
+    } catch (...) {
+        --FOwnChange;
+        TableChanged();  // show the table as the failed change left it
+        throw;
+    }
+    --FOwnChange;
+}
+
+template <class F>
+void TqxTableModel::RemoveRow(int row, F&& change)
+{
+    OwnChange([&] {
+        beginRemoveRows(QModelIndex(), row, row);
+        try {
+            change();
+        } catch (...) {
+            endRemoveRows();
+            throw;
+        }
+        endRemoveRows();
+    });
+}
+
 bool TqxTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
@@ -108,14 +137,7 @@ bool TqxTableModel::setData(const QModelIndex& index, const QVariant& value, int
     // An editor closed without typing hands back what it showed: that leaves the row untouched.
     if (value.toString() == data(index, Qt::EditRole).toString())
         return false;
-    ++FOwnChange;
-    try {
-        FDataSet->FieldByName(FFieldName).SetAsString(value.toString());
-    } catch (...) {
-        --FOwnChange;
-        throw;
-    }
-    --FOwnChange;
+    OwnChange([&] { FDataSet->FieldByName(FFieldName).SetAsString(value.toString()); });
     FTouched = true;
     emit dataChanged(index, index);
     return true;
@@ -138,22 +160,12 @@ void TqxTableModel::EndPending()
     if (!Inserting())
         return;
     const int row = FDataSet->RecordCount();
-    ++FOwnChange;
-    try {
-        if (FTouched) {
-            FDataSet->Post();  // saved: it stays where it was shown, at the end
-            emit dataChanged(index(row, 0), index(row, 0));
-        } else {
-            beginRemoveRows(QModelIndex(), row, row);
-            FDataSet->Cancel();
-            endRemoveRows();
-        }
-    } catch (...) {
-        --FOwnChange;
-        TableChanged();
-        throw;
+    if (FTouched) {
+        OwnChange([&] { FDataSet->Post(); });  // saved: it stays where it was shown, at the end
+        emit dataChanged(index(row, 0), index(row, 0));
+    } else {
+        RemoveRow(row, [&] { FDataSet->Cancel(); });
     }
-    --FOwnChange;
     FTouched = false;
 }
 
@@ -173,18 +185,16 @@ void TqxTableModel::Append()
         return;
     EndPending();
     const int row = FDataSet->RecordCount();
-    ++FOwnChange;
-    beginInsertRows(QModelIndex(), row, row);
-    try {
-        FDataSet->Insert();
-    } catch (...) {
+    OwnChange([&] {
+        beginInsertRows(QModelIndex(), row, row);
+        try {
+            FDataSet->Insert();
+        } catch (...) {
+            endInsertRows();
+            throw;
+        }
         endInsertRows();
-        --FOwnChange;
-        TableChanged();
-        throw;
-    }
-    endInsertRows();
-    --FOwnChange;
+    });
     FTouched = false;
     IndicatorChanged();
 }
@@ -200,31 +210,11 @@ void TqxTableModel::DeleteCurrent()
     if (!FDataSet)
         return;
     if (Inserting()) {
-        const int row = FDataSet->RecordCount();
-        ++FOwnChange;
-        beginRemoveRows(QModelIndex(), row, row);
-        FDataSet->Cancel();
-        endRemoveRows();
-        --FOwnChange;
+        RemoveRow(FDataSet->RecordCount(), [&] { FDataSet->Cancel(); });  // never saved: just dropped
         FTouched = false;
-        IndicatorChanged();
-        return;
+    } else if (const int row = FDataSet->RecNo(); row >= 0) {
+        RemoveRow(row, [&] { FDataSet->Delete(); });
     }
-    const int row = FDataSet->RecNo();
-    if (row < 0)
-        return;
-    ++FOwnChange;
-    beginRemoveRows(QModelIndex(), row, row);
-    try {
-        FDataSet->Delete();
-    } catch (...) {
-        endRemoveRows();
-        --FOwnChange;
-        TableChanged();  // the row is still there: show the table as it is
-        throw;
-    }
-    endRemoveRows();
-    --FOwnChange;
     IndicatorChanged();
 }
 

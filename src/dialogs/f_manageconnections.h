@@ -48,6 +48,12 @@ public:
 
 private:
     void EndPending();
+    // A change of the table that the model announces itself; the table's signals wait meanwhile.
+    template <class F>
+    void OwnChange(F&& change);
+    // An own change that takes grid row `row` away.
+    template <class F>
+    void RemoveRow(int row, F&& change);
     void TableChanged();
     void IndicatorChanged();
 
