@@ -36,8 +36,9 @@ wineboot -i </dev/null >/dev/null 2>&1
 # brings up: started by a test it holds that test's output open for seconds after
 # the test ends. A console run to its end here brings the desktop up before ctest,
 # and the fake netsh, told to sleep in a console of its own, keeps it up throughout.
-wine start /wait /min cmd.exe /c exit </dev/null >/dev/null 2>&1
+# Without them the tests still pass, only slower.
+wine start /wait /min cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 NETVANE_FAKE_NETSH_SLEEP_MS=86400000 wine start /min /unix "$PWD/$BUILD_DIR/tests/platform/fake/fake_netsh.exe" \
-    </dev/null >/dev/null 2>&1
+    </dev/null >/dev/null 2>&1 || true
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 120
 echo "Windows core built and tested under Wine in $(( $(date +%s) - start )) s"
