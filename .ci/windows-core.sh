@@ -38,7 +38,7 @@ wineboot -i </dev/null >/dev/null 2>&1
 # and the fake netsh, told to sleep in a console of its own, keeps it up throughout.
 # Without them the tests still pass, only slower.
 wine start /wait /min cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
-NETVANE_FAKE_NETSH_SLEEP_MS=86400000 wine start /min /unix "$PWD/$BUILD_DIR/tests/platform/fake/fake_netsh.exe" \
+NETVANE_FAKE_NETSH_SLEEP_MS=86400000 wine start /min /unix "$(realpath "$BUILD_DIR")/tests/platform/fake/fake_netsh.exe" \
     </dev/null >/dev/null 2>&1 || true
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 120
 echo "Windows core built and tested under Wine in $(( $(date +%s) - start )) s"
