@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTimer>
 
 #include "app/qxApplication.h"
@@ -226,7 +225,6 @@ bool TqxIPEdit::eventFilter(QObject* watched, QEvent* event)
 
 bool TqxIPEdit::EditorKeyPress(QLineEdit* editor, char key)
 {
-    QPointer<QLineEdit> guard(editor);
     bool swallow = false;
     if (key == kBackspace) {
         // left alone
@@ -241,7 +239,7 @@ bool TqxIPEdit::EditorKeyPress(QLineEdit* editor, char key)
     } else if (!editor->hasSelectedText() && editor->text().size() >= 3) {
         swallow = true;
     }
-    if (guard && !editor->hasSelectedText() && editor->text().size() == 3)
+    if (!editor->hasSelectedText() && editor->text().size() == 3)
         FocusNextEditor(editor);
     return swallow;
 }

@@ -18,10 +18,6 @@
 #include "support/ModalAnswer.h"
 #include "support/TempStore.h"
 
-namespace {
-
-QWidget* const kFocused = nullptr;  // key events go to the focused widget
-
 // Waits until the dialog holds the activation and the focus: the offscreen platform
 // hands neither back by itself when a message box closes.
 bool Activate(QWidget* dialog)
@@ -34,6 +30,10 @@ bool Activate(QWidget* dialog)
     }
     return false;
 }
+
+namespace {
+
+QWidget* const kFocused = nullptr;  // key events go to the focused widget
 
 // Runs actions on the first modal T that becomes active, from the event loop.
 // A dialog the actions leave open is cancelled after a while so no test hangs.

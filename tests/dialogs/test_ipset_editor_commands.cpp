@@ -23,22 +23,13 @@
 #include "store/o_DatabaseConnection.h"
 #include "support/ModalAnswer.h"
 
+// In test_ipset_editor.cpp: waits until the dialog holds the activation and the focus
+// (the offscreen platform may hand the activation back to the main window).
+bool Activate(QWidget* dialog);
+
 namespace {
 
 QWidget* const kFocused = nullptr;  // key events go to the focused widget
-
-// The offscreen platform may hand the activation back to the main window after
-// the dialog got it: wait until the dialog holds it.
-bool Activate(QWidget* dialog)
-{
-    for (int i = 0; i < 100; ++i) {
-        QTest::qWait(10);
-        if (QApplication::activeWindow() == dialog && dialog->isAncestorOf(QApplication::focusWidget()))
-            return true;
-        dialog->activateWindow();
-    }
-    return false;
-}
 
 struct EditorCommandTest : ::testing::Test {
     std::unique_ptr<TFrmMain> window;
