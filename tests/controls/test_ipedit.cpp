@@ -274,18 +274,4 @@ TEST_F(IPEditTest, TabThroughAnEmptyControlFailsOnThreeDots)
     EXPECT_EQ(edit->IP(), "...");
 }
 
-TEST_F(IPEditTest, EnterWithAnIncompleteAddressShowsTheFailureOnce)
-{
-    FocusPart(1);
-    QTest::keyClicks(nullptr, "1.2.3");
-    ModalAnswer answer;
-    answer.Arm(QMessageBox::Ok);
-    QTest::keyClick(kFocused, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.shown > 0; }, 3000));
-    EXPECT_EQ(answer.text, "IP Address 1.2.3. is invalid!");
-    EXPECT_EQ(edit->IP(), "1.2.3.");
-    QTest::qWait(50);
-    EXPECT_EQ(answer.shown, 1);
-}
-
 }  // namespace

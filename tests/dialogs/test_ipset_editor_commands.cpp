@@ -166,7 +166,7 @@ TEST_F(EditorCommandTest, EditOfAStoredAddressTheControlRejectsShowsTheErrorInst
     EXPECT_FALSE(Run(&TFrmMain::EdittheselectedIPSet1Click, [](TFrmIPSet*) {}));
     EXPECT_EQ(answer.text, "IP Address gateway is invalid!");
     EXPECT_EQ(answer.icon, QMessageBox::Critical);
-    EXPECT_EQ(IPDBManager()->IPSets()->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(IPDBManager()->IPSets()->State(), TDataSetState::dsBrowse);  // not left in editing
 }
 
 }  // namespace
