@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "adapters/o_AdapterInformation.h"
 #include "app/TaskbarButton.h"
 #include "app/qxApplication.h"
 #include "ipsets/o_IPSetManager.h"
@@ -67,6 +68,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     resize(588, 750);
 
     MainPageControl->setCurrentIndex(0);
+    NetworkAdapterManager().EnumerateNetworkAdapters();
     IPDBManager()->InitializeDataBase();
     DiscoverConnections();
     FIPManager = new TqxIPSetManager(this);
@@ -75,6 +77,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     FIPManager->SetIPSetTreeView(IPSetTreeView);
     FIPManager->SetAdapterTreeview(AdapterTreeview);
     FIPManager->SetTrayIcon(NetvaneTrayIcon);
+    connect(FIPManager, &TqxIPSetManager::ApplyingChanged, this, &TFrmMain::ApplyingChanged);
     FIPManager->UpdateUI();
     BuildApplyIPSetMenu();
 

@@ -125,6 +125,7 @@ private:
     void IPSetTreeViewMouseDown();
     void ApplicationEvents1Minimize();
     void BuildApplyIPSetMenu();
+    void ApplyingChanged(bool applying);
     // Adds the names of the machine's connections that the store lacks (after the store opens).
     void DiscoverConnections();
     // Refills both trees and the tray's sub-menu after the stored IP sets changed.

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "app/f_WaitBox.h"
 #include "app/f_main.h"
 #include "app/qxApplication.h"
 #include "dialogs/f_About.h"
@@ -24,9 +25,11 @@ int main(int argc, char** argv)
             QMessageBox::critical(nullptr, ApplicationTitle(), message);
         return 1;
     }
+    CreateHiddenWaitBox();
     CreateAboutWindow();
     FrmMain->show();
     const int status = app.exec();
+    HideWaitBox();
     delete FrmMain;
     return status;
 }

@@ -1,8 +1,17 @@
 #include "ipsets/o_IPSetManager.h"
 
+#include <QCoreApplication>
+#include <QProgressBar>
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
 
+#include "adapters/o_AdapterInformation.h"
+#include "app/f_WaitBox.h"
+#include "app/qxApplication.h"
+#include "common/qxError.h"
+#include "common/qxText.h"
+#include "ipsets/NetshCommand.h"
+#include "platform/ProcessRunner.h"
 #include "store/o_DatabaseConnection.h"
 
 TqxIPSetManager::TqxIPSetManager(QObject* owner) : QObject(owner) {}
@@ -74,7 +83,139 @@ void TqxIPSetManager::BuildIPSetTree()
     FIPSetTreeView->addTopLevelItems(nodes);
 }
 
+void TqxIPSetManager::SetNodeBold(QTreeWidgetItem* node, bool bold)
+{
+    if (!node)
+        return;
+    QFont font = node->font(0);
+    font.setBold(bold);
+    node->setFont(0, font);
+}
+
 void TqxIPSetManager::BuildAdapterTree()
 {
-    // Filled from the adapter model once that lands.
+    if (!FAdapterTreeview)
+        return;
+    TqxNetworkAdapterManager& manager = FAdapterManager ? *FAdapterManager : NetworkAdapterManager();
+    manager.EnumerateNetworkAdapters();  // a failure leaves the previous nodes alone
+    FAdapterTreeview->clear();
+
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    const auto line = [](const char* format, const std::string& value) {
+        return QString::fromStdString(FormatS(format, value));
+    };
+    const TqxNetworkAdapters& adapters = manager.Adapters();
+    const int count = adapters.Count();
+    QList<QTreeWidgetItem*> nodes;
+    try {
+        for (int i = 0; i < count; ++i) {
+            const TqxNetworkAdapter& a = adapters.Items(i);
+            auto* node = new QTreeWidgetItem(
+                QStringList(text(a.FriendlyName()) + ' ' + text(a.Description()) + ' ' + text(a.AdapterName())));
+            nodes << node;
+            SetNodeBold(node, true);
+            node->addChild(new QTreeWidgetItem(QStringList(line("MacAddress   : %s", a.MacAddress()))));
+            node->addChild(new QTreeWidgetItem(QStringList(line("DHCP Enabled : %s", BoolToStr(a.DHCPEnabled())))));
+            node->addChild(new QTreeWidgetItem(QStringList(line("WINS Enabled : %s", BoolToStr(a.HasWINS())))));
+            const std::pair<const char*, const TTextList*> sections[9] = {
+                {"IP Addresses", &a.IPAddressList()},
+                {"Subnet Mask", &a.IPMaskList()},
+                {"Gateway", &a.GatewayList()},
+                {"DHCP Server", &a.DHCPList()},
+                {"DNS Server", &a.DNSServerList()},
+                {"WINS Primary Server", &a.PrimaryWINSList()},
+                {"WINS Secondary Server", &a.SecondaryWINSList()},
+                {"Anycast IP Address List", &a.AnycastIPAddrList()},
+                {"MultiCast IP Address List", &a.MulticastIPAddrList()},
+            };
+            for (const auto& [caption, list] : sections) {
+                auto* section = new QTreeWidgetItem(node, QStringList(QLatin1String(caption)));
+                SetNodeBold(section, true);
+                for (const std::string& entry : *list)
+                    if (!entry.empty())
+                        section->addChild(new QTreeWidgetItem(QStringList(text(entry))));
+            }
+        }
+    } catch (...) {
+        FAdapterTreeview->addTopLevelItems(nodes);
+        throw;
+    }
+    FAdapterTreeview->addTopLevelItems(nodes);
+    // Adapters start collapsed with their sections already open, so one click
+    // on an adapter shows everything it has.
+    FAdapterTreeview->expandAll();
+    for (QTreeWidgetItem* node : nodes)
+        node->setExpanded(false);
+}
+
+std::string TqxIPSetManager::ExecuteAndWait(const std::string& commandLine, quint16 showWindow)
+{
+    ProcessRunOptions options;
+    options.ShowWindow = showWindow;
+    options.TimeLimit = FTimeLimit;
+    options.Pause = FPause;
+    // The window repaints and answers while netsh runs and during the pause.
+    options.Pump = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
+    return FailureReason(::ExecuteAndWait(commandLine, options));
+}
+
+namespace {
+void SetWaitBoxPosition(int position)
+{
+    if (FrmWaitBox)
+        FrmWaitBox->ProgressBar1->setValue(position);
+    QCoreApplication::processEvents();
+}
+}  // namespace
+
+void TqxIPSetManager::ApplyIPSet(int AIPSet)
+{
+    if (FApplying)
+        return;
+    TqxTable* sets = FIPSetDataSet;
+    TqxTable* connections = FConnectionsDataSet;
+    if (!sets->Locate(QStringLiteral("ID"), AIPSet))
+        return;
+    if (!connections->Locate(QStringLiteral("ID"), sets->FieldByName(QStringLiteral("CONNECTION")).AsInteger()))
+        throw EqxError("Error Applying IP Set");
+    const std::string connection =
+        connections->FieldByName(QStringLiteral("CONNECTIONNAME")).AsString().toStdString();
+    const auto field = [sets](const char* name) { return sets->FieldByName(QLatin1String(name)).AsString().toStdString(); };
+    // Composed, and so checked, before anything is shown or run.
+    const NetshCommandLines lines =
+        ComposeNetshCommands(connection, sets->FieldByName(QStringLiteral("DHCP")).AsBoolean(), field("IPADDRESS"),
+                             field("SUBNETMASK"), field("GATEWAY"), field("DNS"));
+    const QString setName = sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString();
+
+    FApplying = true;
+    emit ApplyingChanged(true);
+    QStringList failures;
+    std::exception_ptr error;
+    ShowWaitBox();
+    try {
+        SetWaitBoxPosition(50);
+        const std::string address = ExecuteAndWait(lines.Address, 0);
+        if (!address.empty())
+            failures << QStringLiteral("setting the address failed: %1").arg(QString::fromStdString(address));
+        const std::string dns = ExecuteAndWait(lines.Dns, 0);
+        if (!dns.empty())
+            failures << QStringLiteral("setting the DNS server failed: %1").arg(QString::fromStdString(dns));
+    } catch (...) {
+        error = std::current_exception();
+    }
+    SetWaitBoxPosition(100);
+    HideWaitBox();
+    FApplying = false;
+    emit ApplyingChanged(false);
+
+    UpdateUI();
+    if (error)
+        std::rethrow_exception(error);
+    if (failures.isEmpty())
+        ShowBalloon(FTrayIcon, QStringLiteral("IP Changed successfully!"), QSystemTrayIcon::Information);
+    else
+        ShowBalloon(FTrayIcon,
+                    QStringLiteral("%1 was not applied: %2").arg(setName.isEmpty() ? QStringLiteral("The IP set") : setName,
+                                                                 failures.join(QStringLiteral("; "))),
+                    QSystemTrayIcon::Critical);
 }

@@ -5,10 +5,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <chrono>
+#include <string>
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
 
-class TqxTable;
+class TqxNetworkAdapterManager;
+#include "store/o_DatabaseConnection.h"
 
 class TqxIPSetManager : public QObject {
     Q_OBJECT
@@ -28,15 +31,38 @@ public:
     void SetConnectionsDataSet(TqxTable* value);
     void SetTrayIcon(QSystemTrayIcon* value);
 
+    // Where the current configuration comes from: the process-wide adapter
+    // manager unless another is given (tests give canned adapters).
+    void SetAdapterManager(TqxNetworkAdapterManager* manager) { FAdapterManager = manager; }
+
     // Rebuilds the IP set tree from the store, then the current configuration tree.
     void UpdateUI();
+
+    // Puts the IP set with this ID onto its connection: netsh sets the address,
+    // then the DNS server, under the wait box; both trees are rebuilt and a
+    // balloon tells how it went. An unknown ID does nothing; a set whose
+    // connection is gone raises "Error Applying IP Set". A request while another
+    // is under way is ignored.
+    void ApplyIPSet(int AIPSet);
+    bool Applying() const { return FApplying; }
+
+    // How long one netsh run may take, and the pause after each (tests shorten them).
+    void SetCommandTimeLimit(std::chrono::milliseconds limit) { FTimeLimit = limit; }
+    void SetCommandPause(std::chrono::milliseconds pause) { FPause = pause; }
 
     // Node data role that carries an IP set's ID on top-level nodes.
     static constexpr int IDRole = Qt::UserRole;
 
+signals:
+    void ApplyingChanged(bool applying);
+
 private:
+    // Runs one command line hidden (show-window value 0), keeping the window alive;
+    // the result's failure reason is empty when it succeeded.
+    std::string ExecuteAndWait(const std::string& commandLine, quint16 showWindow);
     void BuildIPSetTree();
     void BuildAdapterTree();
+    static void SetNodeBold(QTreeWidgetItem* node, bool bold);
     QString GetConnectionName(int connectionId);
 
     QPointer<QTreeWidget> FIPSetTreeView;
@@ -44,4 +70,8 @@ private:
     QPointer<TqxTable> FConnectionsDataSet;
     QPointer<QTreeWidget> FAdapterTreeview;
     QPointer<QSystemTrayIcon> FTrayIcon;
+    TqxNetworkAdapterManager* FAdapterManager = nullptr;
+    bool FApplying = false;
+    std::chrono::milliseconds FTimeLimit{60000};
+    std::chrono::milliseconds FPause{1000};
 };

@@ -50,15 +50,20 @@ struct TempStore {
         return t->FieldByName(QStringLiteral("ID")).AsInteger();
     }
 
-    // Runs SQL on the file through a second connection, as another program would.
-    void Exec(const QString& sql)
+    // Runs SQL on the file through a second connection, as another program would;
+    // several statements run in one transaction.
+    void Exec(const QString& sql) { Exec(QStringList{sql}); }
+    void Exec(const QStringList& statements)
     {
         const QString name = QStringLiteral("temp-store-side-door");
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(path);
             db.open();
-            QSqlQuery(db).exec(sql);
+            db.transaction();
+            for (const QString& sql : statements)
+                QSqlQuery(db).exec(sql);
+            db.commit();
             db.close();
         }
         QSqlDatabase::removeDatabase(name);

@@ -1,0 +1,77 @@
+#include "app/f_WaitBox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+
+QPointer<TFrmWaitBox> FrmWaitBox;
+
+TFrmWaitBox::TFrmWaitBox(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName("FrmWaitBox");
+    setWindowTitle("[ Netvane Ver3 ]  Please wait...");
+    setFixedSize(403, 76);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(0, 0, 403, 76);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setReadOnly(true);
+    Memo1->setEnabled(false);
+    Memo1->setPlainText("Please wait while Netvane is applying the changes....");
+    QPalette palette = Memo1->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+    // Disabled only so it takes no input: the line stays readable.
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::WindowText));
+    Memo1->setPalette(palette);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setGeometry(8, 40, 387, 17);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TFrmWaitBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void TFrmWaitBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;  // no way to dismiss it: it goes when the work is done
+    QWidget::keyPressEvent(event);
+}
+
+void HideWaitBox()
+{
+    if (!FrmWaitBox)
+        return;
+    TFrmWaitBox* box = FrmWaitBox;
+    FrmWaitBox = nullptr;  // nothing that runs while the box goes finds it
+    delete box;
+}
+
+void ShowWaitBox()
+{
+    HideWaitBox();
+    FrmWaitBox = new TFrmWaitBox;
+    FrmWaitBox->setAttribute(Qt::WA_DeleteOnClose, false);
+    FrmWaitBox->show();
+}
+
+void CreateHiddenWaitBox()
+{
+    HideWaitBox();
+    FrmWaitBox = new TFrmWaitBox;
+}

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include "app/f_WaitBox.h"
+#include "common/qxError.h"
+#include "ipsets/o_IPSetManager.h"
+#include "platform/FakeNetsh.h"
+#include "support/TempStore.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// No tray here: balloons land in the status bar of the window that owns the tray icon.
+struct ApplyTest : ::testing::Test {
+    TempStore store;
+    FakeNetsh netsh;
+    QMainWindow window;
+    QTreeWidget tree;
+    QSystemTrayIcon* tray = new QSystemTrayIcon(&window);
+    TqxIPSetManager manager;
+
+    void SetUp() override
+    {
+        manager.SetIPSetDataSet(store.IPSets());
+        manager.SetConnectionsDataSet(store.Connections());
+        manager.SetIPSetTreeView(&tree);
+        manager.SetTrayIcon(tray);
+        manager.SetCommandPause(0ms);
+    }
+    QString Balloon() { return window.statusBar()->currentMessage(); }
+    std::vector<std::vector<std::string>> Args()
+    {
+        std::vector<std::vector<std::string>> out;
+        for (const FakeNetshCall& c : netsh.Calls())
+            out.push_back(c.Args);
+        return out;
+    }
+};
+
+const std::vector<std::string> kAddress{"interface", "ip", "set", "address", "Office LAN", "static", "10.0.0.5",
+                                        "255.0.0.0", "10.0.0.1", "1"};
+const std::vector<std::string> kDns{"interface", "ip", "set", "dns", "Office LAN", "static", "10.0.0.2", "primary"};
+
+}  // namespace
+
+TEST_F(ApplyTest, RunsTheAddressThenTheDnsCommandAndReportsSuccess)
+{
+    const int c = store.AddConnection("Office LAN");
+    const int id = store.AddIPSet("Office", "10.0.0.5", "255.0.0.0", "10.0.0.1", "10.0.0.2", false, c);
+    manager.ApplyIPSet(id);
+    EXPECT_EQ(Args(), (std::vector<std::vector<std::string>>{kAddress, kDns}));
+    // The address command had ended before the DNS command began.
+    const auto events = netsh.Events();
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0], "begin");
+    EXPECT_EQ(events[1], "end");
+    EXPECT_EQ(Balloon(), "IP Changed successfully!");
+    EXPECT_TRUE(FrmWaitBox.isNull());
+    EXPECT_EQ(tree.topLevelItemCount(), 1);
+    EXPECT_FALSE(manager.Applying());
+}
+
+TEST_F(ApplyTest, ADhcpSetIgnoresItsStoredAddresses)
+{
+    const int c = store.AddConnection("Wi-Fi home");
+    const int id = store.AddIPSet("Home", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", true, c);
+    manager.ApplyIPSet(id);
+    EXPECT_EQ(Args(), (std::vector<std::vector<std::string>>{
+                          {"interface", "ip", "set", "address", "Wi-Fi home", "dhcp"},
+                          {"interface", "ip", "set", "dns", "Wi-Fi home", "dhcp"}}));
+}
+
+TEST_F(ApplyTest, AFailingNetshIsReportedWithWhatItSaid)
+{
+    const int c = store.AddConnection("Office LAN");
+    const int id = store.AddIPSet("Office", "10.0.0.5", "255.0.0.0", "10.0.0.1", "10.0.0.2", false, c);
+    netsh.SetExitCode(1);
+    netsh.SetStdout("\n  unknown connection \"Office LAN\"\nmore\n");
+    manager.ApplyIPSet(id);
+    EXPECT_EQ(netsh.Calls().size(), 2u);  // the DNS command still runs
+    EXPECT_FALSE(Balloon().contains("successfully"));
+    EXPECT_TRUE(Balloon().contains("Office was not applied")) << Balloon().toStdString();
+    EXPECT_TRUE(Balloon().contains("setting the address failed: unknown connection \"Office LAN\""));
+    EXPECT_TRUE(Balloon().contains("setting the DNS server failed"));
+    EXPECT_EQ(tree.topLevelItemCount(), 1);  // refreshed all the same
+}
+
+TEST_F(ApplyTest, ANetshThatHangsIsStoppedAndReported)
+{
+    const int c = store.AddConnection("Office LAN");
+    const int id = store.AddIPSet("Office", "", "", "", "", true, c);
+    netsh.SetSleep(5000ms);
+    manager.SetCommandTimeLimit(300ms);
+    manager.ApplyIPSet(id);
+    EXPECT_TRUE(Balloon().contains("stopped after")) << Balloon().toStdString();
+    EXPECT_TRUE(FrmWaitBox.isNull());
+}
+
+TEST_F(ApplyTest, RefusesBeforeRunningAnything)
+{
+    // Unknown ID: nothing at all.
+    manager.ApplyIPSet(42);
+    EXPECT_TRUE(netsh.Calls().empty());
+    EXPECT_TRUE(Balloon().isEmpty());
+
+    // A set without a connection row.
+    const int orphan = store.AddIPSet("Orphan", "", "", "", "", true, QVariant());
+    try {
+        manager.ApplyIPSet(orphan);
+        FAIL() << "no error";
+    } catch (const EqxError& e) {
+        EXPECT_EQ(e.Message(), "Error Applying IP Set");
+    }
+    // A connection name that would change the arguments netsh receives.
+    const int bad = store.AddConnection("evil\" name");
+    const int unsafe = store.AddIPSet("Unsafe", "", "", "", "", true, bad);
+    EXPECT_THROW(manager.ApplyIPSet(unsafe), EqxError);
+    EXPECT_TRUE(netsh.Calls().empty());
+    EXPECT_TRUE(FrmWaitBox.isNull());
+    EXPECT_FALSE(manager.Applying());
+}
+
+TEST_F(ApplyTest, TheWindowKeepsAnsweringAndASecondRequestIsIgnored)
+{
+    const int c = store.AddConnection("Office LAN");
+    const int id = store.AddIPSet("Office", "", "", "", "", true, c);
+    netsh.SetSleep(400ms);
+    bool sawWaitBox = false;
+    int progress = -1;
+    // Events are handled while netsh runs: this timer fires during the first command.
+    QTimer::singleShot(150ms, [&] {
+        sawWaitBox = !FrmWaitBox.isNull() && FrmWaitBox->isVisible();
+        progress = FrmWaitBox ? FrmWaitBox->ProgressBar1->value() : -1;
+        manager.ApplyIPSet(id);  // ignored: one application at a time
+    });
+    QList<bool> applying;
+    QObject::connect(&manager, &TqxIPSetManager::ApplyingChanged, [&](bool on) { applying << on; });
+    manager.ApplyIPSet(id);
+    EXPECT_TRUE(sawWaitBox);
+    EXPECT_EQ(progress, 50);
+    EXPECT_EQ(netsh.Calls().size(), 2u);
+    EXPECT_EQ(applying, (QList<bool>{true, false}));
+}
+
+TEST(WaitBox, OneAtATimeAndHiddenTwiceIsHarmless)
+{
+    ShowWaitBox();
+    QPointer<TFrmWaitBox> first = FrmWaitBox;
+    ShowWaitBox();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_FALSE(FrmWaitBox.isNull());
+    EXPECT_EQ(FrmWaitBox->windowTitle(), "[ Netvane Ver3 ]  Please wait...");
+    EXPECT_TRUE(FrmWaitBox->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(FrmWaitBox->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(FrmWaitBox->ProgressBar1->maximum(), 100);
+    FrmWaitBox->close();  // refuses to go by itself
+    EXPECT_FALSE(FrmWaitBox.isNull());
+    HideWaitBox();
+    EXPECT_TRUE(FrmWaitBox.isNull());
+    HideWaitBox();
+    EXPECT_TRUE(FrmWaitBox.isNull());
+}
