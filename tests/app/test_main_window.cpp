@@ -17,6 +17,7 @@
 #include "ipsets/o_IPSetManager.h"
 #include "store/StoreSchema.h"
 #include "store/o_DatabaseConnection.h"
+#include "platform/FakeNetsh.h"
 #include "support/ModalAnswer.h"
 
 namespace {
@@ -206,4 +207,48 @@ TEST_F(MainWindowTest, ExitClosesTheWindow)
     Open();
     window->Exit1->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ActivateAppliesThePickedSetAndATrayItemPicksItsOwn)
+{
+    ThreeSets();
+    FakeNetsh netsh;
+    Open();
+    window->IPManager()->SetCommandPause(std::chrono::milliseconds(0));
+
+    // Nothing picked yet: nothing runs.
+    window->toolBtnActivateIPSet->trigger();
+    EXPECT_TRUE(netsh.Calls().empty());
+
+    Press(Tree()->topLevelItem(0));
+    window->ActivatetheselectedIPSet1->trigger();
+    ASSERT_EQ(netsh.Calls().size(), 2u);
+    EXPECT_EQ(netsh.Calls()[0].Args[5], "static");
+    EXPECT_TRUE(window->toolBtnActivateIPSet->isEnabled());
+
+    // A tray item picks its set for the next activate; the banner stays.
+    window->ApplyIPSet1->actions().at(1)->trigger();
+    ASSERT_EQ(netsh.Calls().size(), 4u);
+    EXPECT_EQ(netsh.Calls()[2].Args[5], "dhcp");
+    EXPECT_EQ(window->IPSetID(), 2);
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Office");
+    window->ActivatetheselectedIPSet2->trigger();
+    EXPECT_EQ(netsh.Calls().size(), 6u);
+    EXPECT_EQ(netsh.Calls()[4].Args[5], "dhcp");
+}
+
+TEST_F(MainWindowTest, ASetWithoutItsConnectionShowsTheErrorBox)
+{
+    Sql("INSERT INTO IPSets (IPSET_NAME, DHCP, CONNECTION) VALUES ('Lost', 1, 99)");
+    FakeNetsh netsh;
+    Open();
+    Press(Tree()->topLevelItem(0));
+    ModalAnswer box;
+    box.Arm(QMessageBox::Ok);
+    window->ActivatetheselectedIPSet1->trigger();
+    EXPECT_EQ(box.shown, 1);
+    EXPECT_EQ(box.text, "Error Applying IP Set.");
+    EXPECT_EQ(box.caption, "Netvane Ver3 www.quorvex.example");
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_TRUE(netsh.Calls().empty());
 }

@@ -1,11 +1,13 @@
 #pragma once
 // Answers the next modal message box that shows up, from the event loop, and
-// remembers what it said. Modal boxes block the test otherwise.
+// remembers what it said. Modal boxes block the test otherwise. It stops
+// watching when it goes out of scope, so it never answers a later test's box.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <memory>
 
 struct ModalAnswer {
     QString text;
@@ -16,9 +18,9 @@ struct ModalAnswer {
 
     void Arm(QMessageBox::StandardButton answer)
     {
-        auto* timer = new QTimer;
+        timer = std::make_unique<QTimer>();
         timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, [this, timer, answer] {
+        QObject::connect(timer.get(), &QTimer::timeout, [this, answer] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box)
                 return;
@@ -29,11 +31,11 @@ struct ModalAnswer {
             if (QPushButton* d = box->defaultButton())
                 defaultButton = box->standardButton(d);
             timer->stop();
-            timer->deleteLater();
             box->button(answer)->click();
         });
         timer->start();
-        // Gives up by itself so a test that never shows a box leaves no timer behind.
-        QTimer::singleShot(3000, timer, [timer] { timer->stop(); timer->deleteLater(); });
     }
+
+private:
+    std::unique_ptr<QTimer> timer;
 };
