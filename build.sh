@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one step on a Debian 12 machine.
 #   ./build.sh run    install what is missing, build, start Netvane
-#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh test   install what is missing, build, run every test (Linux, then
+#                     the Windows core under Wine)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -44,6 +45,7 @@ case "${1:-}" in
         install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
         configure_and_build
         ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 300
+        bash .ci/windows-core.sh
         ;;
     *)
         echo "usage: $0 run|test" >&2
