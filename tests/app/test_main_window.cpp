@@ -19,6 +19,7 @@
 #include "store/o_DatabaseConnection.h"
 #include "platform/FakeNetsh.h"
 #include "support/ModalAnswer.h"
+#include "support/StoreBesideProgram.h"
 
 namespace {
 
@@ -26,26 +27,9 @@ namespace {
 struct MainWindowTest : ::testing::Test {
     std::unique_ptr<TFrmMain> window;
 
-    void SetUp() override
-    {
-        const QString path = TqxIPDBManager::DefaultDatabasePath();
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile::remove(path);
-        CreateEmptyStore(path);
-    }
+    void SetUp() override { ResetStoreBesideProgram(); }
     void TearDown() override { window.reset(); }
-
-    void Sql(const QString& sql)
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "setup");
-            db.setDatabaseName(TqxIPDBManager::DefaultDatabasePath());
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
-        }
-        QSqlDatabase::removeDatabase("setup");
-    }
+    void Sql(const QString& sql) { SqlBesideProgram(sql); }
     void ThreeSets()
     {
         Sql("INSERT INTO Connections (CONNECTIONNAME) VALUES ('eth0')");

@@ -22,6 +22,7 @@
 #include "store/StoreSchema.h"
 #include "store/o_DatabaseConnection.h"
 #include "support/ModalAnswer.h"
+#include "support/StoreBesideProgram.h"
 
 // In test_ipset_editor.cpp: waits until the dialog holds the activation and the focus
 // (the offscreen platform may hand the activation back to the main window).
@@ -37,10 +38,7 @@ struct EditorCommandTest : ::testing::Test {
 
     void SetUp() override
     {
-        const QString path = TqxIPDBManager::DefaultDatabasePath();
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile::remove(path);
-        CreateEmptyStore(path);
+        ResetStoreBesideProgram();
         Sql("INSERT INTO Connections (CONNECTIONNAME) VALUES ('eth0')");
         Sql("INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, GATEWAY, DNS, DHCP, CONNECTION) VALUES"
             " ('Office', '10.0.0.5', '255.0.0.0', '10.0.0.1', '10.0.0.2', 0, 1),"
@@ -51,17 +49,7 @@ struct EditorCommandTest : ::testing::Test {
     }
     void TearDown() override { window.reset(); }
 
-    void Sql(const QString& sql)
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "setup");
-            db.setDatabaseName(TqxIPDBManager::DefaultDatabasePath());
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
-        }
-        QSqlDatabase::removeDatabase("setup");
-    }
+    void Sql(const QString& sql) { SqlBesideProgram(sql); }
     QTreeWidgetItem* Node(const QString& name)
     {
         for (int i = 0; i < window->IPSetTreeView->topLevelItemCount(); ++i)
