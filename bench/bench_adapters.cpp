@@ -4,8 +4,6 @@
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sched.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -15,30 +13,11 @@
 
 #include "adapters/IPHelper.h"
 #include "adapters/o_AdapterInformation.h"
-
-extern char** environ;
+#include "NetNamespace_linux.h"
 
 namespace {
 
 constexpr int kPairs = 100;  // both ends in the namespace: 200 veth adapters
-
-int Run(std::vector<std::string> Arguments) {
-    std::vector<char*> argv;
-    for (std::string& a : Arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 void BM_ReadAdaptorRows(benchmark::State& state) {
     std::int32_t count = 0;
@@ -62,7 +41,7 @@ BENCHMARK(BM_EnumerateNetworkAdapters)->Unit(benchmark::kMillisecond);
 
 void BM_IpJsonAddrShow(benchmark::State& state) {
     for (auto _ : state)
-        if (Run({"ip", "-j", "addr", "show"}) != 0)
+        if (RunProgram({"ip", "-j", "addr", "show"}) != 0)
             state.SkipWithError("ip failed");
 }
 BENCHMARK(BM_IpJsonAddrShow)->Unit(benchmark::kMillisecond);
@@ -73,10 +52,10 @@ struct TBenchNamespace {
     bool Made = false;
     ~TBenchNamespace() {
         if (Made)
-            Run({"ip", "netns", "del", Name});
+            RunProgram({"ip", "netns", "del", Name});
     }
     bool Make() {
-        Made = Run({"ip", "netns", "add", Name}) == 0;
+        Made = RunProgram({"ip", "netns", "add", Name}) == 0;
         if (!Made)
             return false;
         const std::string batch = "/tmp/" + Name + ".batch";
@@ -90,7 +69,7 @@ struct TBenchNamespace {
             }
             out << "route add default via 10.0.0.254 dev va0\n";
         }
-        const bool filled = Run({"ip", "-n", Name, "-batch", batch}) == 0;
+        const bool filled = RunProgram({"ip", "-n", Name, "-batch", batch}) == 0;
         std::remove(batch.c_str());
         return filled;
     }
