@@ -1,11 +1,11 @@
 #include "app/f_WaitBox.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QScreen>
+
+#include "app/qxApplication.h"
 
 QPointer<TFrmWaitBox> FrmWaitBox;
 
@@ -37,11 +37,7 @@ TFrmWaitBox::TFrmWaitBox(QWidget* parent)
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
 }
 
 void TFrmWaitBox::closeEvent(QCloseEvent* event) { event->ignore(); }
@@ -62,16 +58,14 @@ void HideWaitBox()
     delete box;
 }
 
-void ShowWaitBox()
-{
-    HideWaitBox();
-    FrmWaitBox = new TFrmWaitBox;
-    FrmWaitBox->setAttribute(Qt::WA_DeleteOnClose, false);
-    FrmWaitBox->show();
-}
-
 void CreateHiddenWaitBox()
 {
     HideWaitBox();
     FrmWaitBox = new TFrmWaitBox;
+}
+
+void ShowWaitBox()
+{
+    CreateHiddenWaitBox();
+    FrmWaitBox->show();
 }

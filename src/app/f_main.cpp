@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -81,11 +80,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     FIPManager->UpdateUI();
     BuildApplyIPSetMenu();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
 }
 
 TFrmMain::~TFrmMain() = default;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 
 QString ApplicationTitle() { return ProgramCaption() + QLatin1Char(' ') + MakerDomain(); }
@@ -14,6 +15,16 @@ void ShowErrorBox(const QString& message)
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
                     QString::fromStdString(MessageWithFullStop(message.toStdString())), QMessageBox::Ok);
     box.exec();
+}
+
+void CenterOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window->frameGeometry().size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 bool TrayIsUsable(const QSystemTrayIcon* tray)

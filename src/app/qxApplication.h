@@ -39,5 +39,8 @@ void RunCommand(F&& command)
 void ShowBalloon(QSystemTrayIcon* tray, const QString& text,
                  QSystemTrayIcon::MessageIcon icon = QSystemTrayIcon::Information);
 
+// Places a top-level window, frame included, at the centre of its screen's free area.
+void CenterOnScreen(QWidget* window);
+
 // True when the tray icon is really shown by a system tray.
 bool TrayIsUsable(const QSystemTrayIcon* tray);

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -149,11 +148,7 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
     layout->addWidget(Panel1);
 
     // Placed at the screen's centre.
-    if (const QScreen* screen = this->screen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
 }
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -331,11 +330,7 @@ void TFrmIPSet::showEvent(QShowEvent* event)
 
 void TFrmIPSet::FormShow()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), frameGeometry().size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
     if (edtIPSetName->isEnabled() && edtIPSetName->focusPolicy() != Qt::NoFocus)
         edtIPSetName->setFocus(Qt::OtherFocusReason);
 }

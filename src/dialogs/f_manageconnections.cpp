@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -419,10 +418,6 @@ void TFrmManageConnections::done(int result)
 void TFrmManageConnections::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
     ConnectionsDBGrid->setFocus();
 }
