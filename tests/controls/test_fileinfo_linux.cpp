@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <unistd.h>
 
 #include "controls/o_FileInfo.h"
 #include "controls/o_FileInfoOS.h"
@@ -21,8 +23,10 @@ std::string ReadAll(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Each test program has a file of its own: CTest runs tests side by side.
 struct Scratch {
-    std::string path = (fs::temp_directory_path() / "netvane_fileinfo_copy.bin").string();
+    std::string path =
+        (fs::temp_directory_path() / ("netvane_fileinfo_copy_" + std::to_string(getpid()) + ".bin")).string();
     void Write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
     ~Scratch() { std::remove(path.c_str()); }
 };
