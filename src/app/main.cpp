@@ -1,19 +1,60 @@
-// Netvane: start-up. Opens the store, shows the main window, runs until it closes.
+// Netvane: start-up. Reads the command line; options that need no window run without
+// one. Otherwise opens the store, shows the main window (or hands over to the window
+// already running for this user) and runs until it closes.
 #include <QApplication>
 #include <QMessageBox>
+#include <QStatusBar>
+#include <QTextStream>
 #include <cstdio>
 
+#include "app/ConsoleCommands.h"
+#include "app/NetvaneCommandLine.h"
+#include "app/ProgramArguments.h"
+#include "app/SingleInstance.h"
 #include "app/f_WaitBox.h"
 #include "app/f_main.h"
 #include "app/qxApplication.h"
 #include "dialogs/f_About.h"
+#include "store/StoreLocation.h"
+#include "store/o_DatabaseConnection.h"
 
-int main(int argc, char** argv)
+namespace {
+// The name also places the user's store: $XDG_DATA_HOME/netvane, %APPDATA%\netvane.
+void NameTheApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("netvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NETVANE_VERSION));
+}
+
+int RunConsole(int argc, char** argv, const CommandLineRequest& request)
+{
+    QCoreApplication app(argc, argv);
+    NameTheApplication();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return request.Action->Run(request.Value, out, err);
+}
+
+int RunWindow(int argc, char** argv, bool minimized)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Netvane"));
-    QApplication::setApplicationVersion(QStringLiteral(NETVANE_VERSION));
+    NameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);  // hidden behind the tray is still running
+
+    TSingleInstance instance;
+    switch (instance.Claim()) {
+    case TSingleInstance::Role::HandedOver:
+        return 0;
+    case TSingleInstance::Role::Unreachable:
+        std::fputs("netvane: a Netvane window is already running for this user but does not answer\n", stderr);
+        return 1;
+    case TSingleInstance::Role::First:
+        break;
+    }
+    QObject::connect(&instance, &TSingleInstance::ActivationRequested, [] {
+        if (FrmMain)
+            FrmMain->mnuRestoreAppClick();
+    });
 
     try {
         FrmMain = new TFrmMain;
@@ -27,9 +68,32 @@ int main(int argc, char** argv)
     }
     CreateHiddenWaitBox();
     CreateAboutWindow();
-    FrmMain->show();
+    if (const QString made = IPDBManager()->MadeStorePath(); !made.isEmpty())
+        FrmMain->statusBar()->showMessage(StoreMadeMessage(made));
+    // Hidden only where a tray icon leads back; otherwise minimized, with its task-bar button.
+    if (!minimized)
+        FrmMain->show();
+    else if (!TrayIsUsable(FrmMain->NetvaneTrayIcon))
+        FrmMain->showMinimized();
     const int status = app.exec();
     HideWaitBox();
     delete FrmMain;
     return status;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const TNetvaneCommandLine commandLine(ConsoleActions(), QStringLiteral(NETVANE_VERSION));
+    const CommandLineRequest request = commandLine.Parse(ProgramArguments(argc, argv));
+    switch (request.What) {
+    case CommandLineRequest::Kind::Print:
+        std::fputs(request.Text.toLocal8Bit().constData(), request.Status == 0 ? stdout : stderr);
+        return request.Status;
+    case CommandLineRequest::Kind::Console:
+        return RunConsole(argc, argv, request);
+    case CommandLineRequest::Kind::Window:
+        break;
+    }
+    return RunWindow(argc, argv, request.Minimized);
 }

@@ -10,8 +10,7 @@
 #include "app/qxApplication.h"
 #include "common/qxError.h"
 #include "common/qxText.h"
-#include "ipsets/NetshCommand.h"
-#include "platform/ProcessRunner.h"
+#include "ipsets/IPSetApplier.h"
 #include "store/o_DatabaseConnection.h"
 
 TqxIPSetManager::TqxIPSetManager(QObject* owner) : QObject(owner) {}
@@ -148,17 +147,6 @@ void TqxIPSetManager::BuildAdapterTree()
         node->setExpanded(false);
 }
 
-std::string TqxIPSetManager::ExecuteAndWait(const std::string& commandLine, quint16 showWindow)
-{
-    ProcessRunOptions options;
-    options.ShowWindow = showWindow;
-    options.TimeLimit = FTimeLimit;
-    options.Pause = FPause;
-    // The window repaints and answers while netsh runs and during the pause.
-    options.Pump = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
-    return FailureReason(::ExecuteAndWait(commandLine, options));
-}
-
 namespace {
 void SetWaitBoxPosition(int position)
 {
@@ -172,20 +160,15 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
 {
     if (FApplying)
         return;
-    TqxTable* sets = FIPSetDataSet;
-    TqxTable* connections = FConnectionsDataSet;
-    if (!sets->Locate(QStringLiteral("ID"), AIPSet))
+    const std::optional<IPSetApplication> application =
+        TqxIPSetApplier::Prepare(FIPSetDataSet, FConnectionsDataSet, AIPSet);
+    if (!application)
         return;
-    if (!connections->Locate(QStringLiteral("ID"), sets->FieldByName(QStringLiteral("CONNECTION")).AsInteger()))
-        throw EqxError("Error Applying IP Set");
-    const std::string connection =
-        connections->FieldByName(QStringLiteral("CONNECTIONNAME")).AsString().toStdString();
-    const auto field = [sets](const char* name) { return sets->FieldByName(QLatin1String(name)).AsString().toStdString(); };
-    // Composed, and so checked, before anything is shown or run.
-    const NetshCommandLines lines =
-        ComposeNetshCommands(connection, sets->FieldByName(QStringLiteral("DHCP")).AsBoolean(), field("IPADDRESS"),
-                             field("SUBNETMASK"), field("GATEWAY"), field("DNS"));
-    const QString setName = sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString();
+    TqxIPSetApplier applier;
+    applier.TimeLimit = FTimeLimit;
+    applier.Pause = FPause;
+    // The window repaints and answers while netsh runs and during the pause.
+    applier.Pump = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
 
     FApplying = true;
     emit ApplyingChanged(true);
@@ -194,12 +177,7 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
     ShowWaitBox();
     try {
         SetWaitBoxPosition(50);
-        const std::string address = ExecuteAndWait(lines.Address, 0);
-        if (!address.empty())
-            failures << QStringLiteral("setting the address failed: %1").arg(QString::fromStdString(address));
-        const std::string dns = ExecuteAndWait(lines.Dns, 0);
-        if (!dns.empty())
-            failures << QStringLiteral("setting the DNS server failed: %1").arg(QString::fromStdString(dns));
+        failures = applier.Run(*application);
     } catch (...) {
         error = std::current_exception();
     }
@@ -211,11 +189,6 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
     UpdateUI();
     if (error)
         std::rethrow_exception(error);
-    if (failures.isEmpty())
-        ShowBalloon(FTrayIcon, QStringLiteral("IP Changed successfully!"), QSystemTrayIcon::Information);
-    else
-        ShowBalloon(FTrayIcon,
-                    QStringLiteral("%1 was not applied: %2").arg(setName.isEmpty() ? QStringLiteral("The IP set") : setName,
-                                                                 failures.join(QStringLiteral("; "))),
-                    QSystemTrayIcon::Critical);
+    ShowBalloon(FTrayIcon, TqxIPSetApplier::ResultText(application->SetName, failures),
+                failures.isEmpty() ? QSystemTrayIcon::Information : QSystemTrayIcon::Critical);
 }

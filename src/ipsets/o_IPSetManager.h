@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 class TqxNetworkAdapterManager;
+#include "ipsets/IPSetApplier.h"
 #include "store/o_DatabaseConnection.h"
 
 class TqxIPSetManager : public QObject {
@@ -57,9 +58,6 @@ signals:
     void ApplyingChanged(bool applying);
 
 private:
-    // Runs one command line hidden (show-window value 0), keeping the window alive;
-    // the result's failure reason is empty when it succeeded.
-    std::string ExecuteAndWait(const std::string& commandLine, quint16 showWindow);
     void BuildIPSetTree();
     void BuildAdapterTree();
     static void SetNodeBold(QTreeWidgetItem* node, bool bold);
@@ -72,6 +70,6 @@ private:
     QPointer<QSystemTrayIcon> FTrayIcon;
     TqxNetworkAdapterManager* FAdapterManager = nullptr;
     bool FApplying = false;
-    std::chrono::milliseconds FTimeLimit{60000};
-    std::chrono::milliseconds FPause{1000};
+    std::chrono::milliseconds FTimeLimit = TqxIPSetApplier::kTimeLimit;
+    std::chrono::milliseconds FPause = TqxIPSetApplier::kPause;
 };

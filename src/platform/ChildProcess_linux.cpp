@@ -52,7 +52,7 @@ bool IsFile(const std::string& path)
 }
 
 // Finds the program as Windows would: its name as given when it names a folder,
-// else beside the running program, else on PATH. Returns an errno value on failure.
+// else in ProgramSearchFolders' order. Returns an errno value on failure.
 int ResolveProgram(const std::string& name, std::string& path)
 {
     if (name.empty())
@@ -61,19 +61,9 @@ int ResolveProgram(const std::string& name, std::string& path)
         path = name;
         return 0;
     }
-    std::vector<std::string> folders;
-    if (const std::string own = ProgramFolder(); !own.empty())
-        folders.push_back(own);
     const char* searchPath = std::getenv("PATH");
-    std::string_view rest = searchPath ? searchPath : "/usr/local/bin:/usr/bin:/bin";
-    for (;;) {
-        const std::size_t colon = rest.find(':');
-        const std::string_view folder = rest.substr(0, colon);
-        folders.emplace_back(folder.empty() ? "." : folder);
-        if (colon == std::string_view::npos)
-            break;
-        rest.remove_prefix(colon + 1);
-    }
+    const std::vector<std::string> folders =
+        ProgramSearchFolders(ProgramFolder(), searchPath ? searchPath : "/usr/local/bin:/usr/bin:/bin");
     int error = ENOENT;
     for (const std::string& folder : folders) {
         const std::string candidate = folder + "/" + name;

@@ -13,7 +13,7 @@
 //    show-window value in STARTUPINFOW). Elsewhere it is split into arguments by
 //    the Windows rules (platform/CommandLine.h) and the program, when its name
 //    has no folder in it, is looked up first in the running program's own folder,
-//    then on PATH.
+//    then in its install's helper folder, then on PATH (ProgramFolder.h).
 // 2. Standard input reads nothing; standard output and standard error go,
 //    interleaved, into ProcessResult::Output (its first 64 KiB are kept), as
 //    UTF-8 (on Windows converted from the OEM code page console programs use).

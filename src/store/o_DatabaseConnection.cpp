@@ -13,6 +13,7 @@
 
 #include "common/qxError.h"
 #include "common/qxText.h"
+#include "store/StoreLocation.h"
 #include "store/StoreSchema.h"
 
 namespace {
@@ -536,7 +537,12 @@ QString TqxIPDBManager::DefaultDatabasePath()
     return folder + QStringLiteral("DataBase/") + QStringLiteral("ipdb.ipdb");
 }
 
-void TqxIPDBManager::InitializeDataBase() { InitializeDataBase(DefaultDatabasePath()); }
+void TqxIPDBManager::InitializeDataBase()
+{
+    const StoreLocation where = UsersStoreLocation();
+    FMadeStorePath = MakeStoreOnFirstStart(where) ? where.Path : QString();
+    InitializeDataBase(where.Path);
+}
 
 void TqxIPDBManager::InitializeDataBase(const QString& path)
 {

@@ -120,12 +120,16 @@ public:
     explicit TqxIPDBManager(QObject* owner = nullptr);
     ~TqxIPDBManager() override;
 
-    // Opens the store beside the program: <program folder>/DataBase/ipdb.ipdb.
+    // Opens the program's store (store/StoreLocation.h): beside a portable copy, else the
+    // user's own, which an installed copy makes empty when there is none yet.
     void InitializeDataBase();
     // Opens a store at the given path (tests, tools). Never creates anything.
     void InitializeDataBase(const QString& path);
 
+    // The store beside the program: <program folder>/DataBase/ipdb.ipdb.
     static QString DefaultDatabasePath();
+    // The store InitializeDataBase() made on this start; empty when it opened an existing one.
+    QString MadeStorePath() const { return FMadeStorePath; }
 
     TqxTable* IPSets() const { return FIPSets; }
     TqxTable* ConnectionNames() const { return FConnectionNames; }
@@ -135,6 +139,7 @@ private:
     void Disconnect();
 
     QString FConnectionName;
+    QString FMadeStorePath;
     TqxTable* FIPSets;
     TqxTable* FConnectionNames;
 };

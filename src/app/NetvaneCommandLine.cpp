@@ -1,0 +1,110 @@
+#include "app/NetvaneCommandLine.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                               QStringLiteral("Shows this help and ends."));
+const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                  QStringLiteral("Shows the version and ends."));
+const QCommandLineOption kMinimized(QStringLiteral("minimized"),
+                                    QStringLiteral("Starts hidden behind the tray icon (for autostart)."));
+
+// The toolkit's window options: the window's application object takes them from the
+// arguments itself. Accepted here so they are no unknown options; never listed.
+QList<QCommandLineOption> ToolkitOptions()
+{
+    QList<QCommandLineOption> out;
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "style",
+                             "stylesheet", "session", "qwindowgeometry", "qwindowtitle", "qwindowicon", "geometry",
+                             "title", "name"}) {
+        QCommandLineOption o(QLatin1String(name), QString(), QStringLiteral("value"));
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        out << o;
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption o{QString::fromLatin1(name)};
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        out << o;
+    }
+    return out;
+}
+
+CommandLineRequest Printed(int status, const QString& text)
+{
+    CommandLineRequest r;
+    r.What = CommandLineRequest::Kind::Print;
+    r.Status = status;
+    r.Text = text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n');
+    return r;
+}
+
+struct Parser {
+    QCommandLineParser parser;
+    Parser(const std::vector<ConsoleAction>& actions)
+    {
+        // "-platform" is one option, as the toolkit reads it, not "-p -l -a ...".
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(
+            QStringLiteral("Switches the IPv4 configuration of a network connection between named presets.\n"
+                           "Without an option it opens the window, or brings the one already open to the front."));
+        parser.addOption(kHelp);
+        parser.addOption(kVersion);
+        parser.addOption(kMinimized);
+        for (const ConsoleAction& a : actions)
+            parser.addOption(a.Option);
+        parser.addOptions(ToolkitOptions());
+    }
+};
+}  // namespace
+
+TNetvaneCommandLine::TNetvaneCommandLine(std::vector<ConsoleAction> actions, QString version)
+    : FActions(std::move(actions)), FVersion(std::move(version))
+{
+}
+
+QString TNetvaneCommandLine::HelpText(const QString& program) const
+{
+    Parser p(FActions);
+    QString text = p.parser.helpText();
+    // Without an application object the parser cannot name the program.
+    text.replace(QStringLiteral("<executable_name>"), program);
+    return text;
+}
+
+CommandLineRequest TNetvaneCommandLine::Parse(const QStringList& arguments) const
+{
+    const QString program = arguments.isEmpty() ? QStringLiteral("netvane") : QFileInfo(arguments.first()).fileName();
+    Parser p(FActions);
+    QCommandLineParser& parser = p.parser;
+    const auto usageError = [&](const QString& error) {
+        return Printed(CommandLineRequest::kUsageError, program + QStringLiteral(": ") + error + QStringLiteral("\n\n") +
+                                                            HelpText(program));
+    };
+    if (!parser.parse(arguments.isEmpty() ? QStringList{program} : arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(kHelp))
+        return Printed(0, HelpText(program));
+    if (parser.isSet(kVersion))
+        return Printed(0, program + QLatin1Char(' ') + FVersion);
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+
+    CommandLineRequest request;
+    for (const ConsoleAction& a : FActions) {
+        if (!parser.isSet(a.Option))
+            continue;
+        if (request.Action)
+            return usageError(QStringLiteral("--%1 and --%2 cannot be used together")
+                                  .arg(request.Action->Option.names().last(), a.Option.names().last()));
+        request.What = CommandLineRequest::Kind::Console;
+        request.Action = &a;
+        request.Value = a.Option.valueName().isEmpty() ? QString() : parser.value(a.Option);
+    }
+    if (request.Action && parser.isSet(kMinimized))
+        return usageError(QStringLiteral("--minimized starts the window; it does not go with --%1")
+                              .arg(request.Action->Option.names().last()));
+    request.Minimized = parser.isSet(kMinimized);
+    return request;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Putting a stored IP set onto its connection, without any window: the set is
+// looked up and its two netsh lines composed and checked, then netsh runs for the
+// address and for the DNS server, each under a time limit and followed by a pause.
+// The main window (under its wait box) and the command line both apply through it.
+//
+//   const auto application = TqxIPSetApplier::Prepare(sets, connections, id);
+//   if (application) report(TqxIPSetApplier::ResultText(name, TqxIPSetApplier().Run(*application)));
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+#include "ipsets/NetshCommand.h"
+
+class TqxTable;
+
+// One stored set, composed and ready to run.
+struct IPSetApplication {
+    QString SetName;
+    NetshCommandLines Lines;
+};
+
+class TqxIPSetApplier {
+public:
+    static constexpr std::chrono::milliseconds kTimeLimit{60000};
+    static constexpr std::chrono::milliseconds kPause{1000};
+
+    // The set with this ID, composed; nothing when no row has the ID. Raises
+    // "Error Applying IP Set" when the set's connection is gone, and the composer's
+    // refusal for values netsh must not get. Leaves both tables on the rows it read.
+    static std::optional<IPSetApplication> Prepare(TqxTable* sets, TqxTable* connections, int id);
+
+    // Runs the address line, then the DNS line, both hidden; one text per failed run
+    // ("setting the address failed: <why>"), none when both succeeded.
+    QStringList Run(const IPSetApplication& application) const;
+
+    // How the outcome is told: "IP Changed successfully!" or which runs failed and why.
+    static QString ResultText(const QString& setName, const QStringList& failures);
+
+    std::chrono::milliseconds TimeLimit = kTimeLimit;
+    std::chrono::milliseconds Pause = kPause;
+    // Called while netsh runs and during the pauses (a window keeps answering); may be empty.
+    std::function<void()> Pump;
+};

@@ -1,0 +1,60 @@
+#include "store/StoreLocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "common/qxError.h"
+#include "store/StoreSchema.h"
+
+namespace {
+const QString kFolder = QStringLiteral("DataBase");
+const QString kFile = QStringLiteral("ipdb.ipdb");
+
+QString Below(const QString& folder, const QString& name)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+}  // namespace
+
+StoreLocation ChooseStoreLocation(const QString& programFolder, const QString& userDataFolder)
+{
+    const QString beside = Below(programFolder, kFolder);
+    // Anything of that name, even a file, marks a portable copy: an odd one is
+    // then refused by name rather than quietly passed over for another store.
+    if (QFileInfo(beside).exists() || QFileInfo(beside).isSymLink())
+        return {Below(beside, kFile), true};
+    if (userDataFolder.isEmpty())
+        return {QString(), false};
+    return {Below(Below(userDataFolder, kFolder), kFile), false};
+}
+
+StoreLocation UsersStoreLocation()
+{
+    return ChooseStoreLocation(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+bool MakeStoreOnFirstStart(const StoreLocation& location)
+{
+    if (location.Portable)
+        return false;
+    if (location.Path.isEmpty())
+        throw EqxError("Cannot open the IP set store: the system names no data folder for this user");
+    const QFileInfo file(location.Path);
+    if (file.exists() || file.isSymLink())
+        return false;
+    const QString folder = file.absolutePath();
+    if (!QDir().mkpath(folder))
+        throw EqxError(QStringLiteral("Cannot make the IP set store %1: the folder %2 cannot be made")
+                           .arg(QDir::toNativeSeparators(location.Path), QDir::toNativeSeparators(folder))
+                           .toStdString());
+    CreateEmptyStore(location.Path);
+    return true;
+}
+
+QString StoreMadeMessage(const QString& path)
+{
+    return QStringLiteral("Made a new, empty IP set store: %1").arg(QDir::toNativeSeparators(path));
+}
