@@ -68,8 +68,12 @@ QString TNetvaneCommandLine::HelpText(const QString& program) const
 {
     Parser p(FActions);
     QString text = p.parser.helpText();
-    // Without an application object the parser cannot name the program.
-    text.replace(QStringLiteral("<executable_name>"), program);
+    // The parser names the program after the application object, or not at all
+    // without one: the name typed on this command line is the one to show.
+    const QString usage = QStringLiteral("Usage: ");
+    const qsizetype end = text.indexOf(QStringLiteral(" [options]"));
+    if (text.startsWith(usage) && end > usage.size())
+        text.replace(usage.size(), end - usage.size(), program);
     return text;
 }
 

@@ -37,7 +37,8 @@ class TNetvaneCommandLine {
 public:
     TNetvaneCommandLine(std::vector<ConsoleAction> actions, QString version);
 
-    // arguments: the program's name first, as the user typed them. At most one
+    // arguments: the program's name first, as the user typed them. The request's
+    // Action points into this object, which must outlive it. At most one
     // console action; no positional arguments. The toolkit's own window options
     // (-platform, -style, ...) pass through to the window.
     CommandLineRequest Parse(const QStringList& arguments) const;

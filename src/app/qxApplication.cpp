@@ -1,14 +1,28 @@
 #include "app/qxApplication.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 
+#include "platform/ProgramFolder.h"
+
 QString ApplicationTitle() { return ProgramCaption() + QLatin1Char(' ') + MakerDomain(); }
 
-QString HelpFilePath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/help/helpnetvane.html"); }
+QString HelpFilePath()
+{
+    // Beside the program in a build folder or a portable copy; in the install's data folder otherwise.
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString beside = folder + QStringLiteral("/help/helpnetvane.html");
+    if (QFileInfo::exists(beside))
+        return beside;
+    const std::string_view data = DataFolderFromProgram();
+    return QDir::cleanPath(folder + QLatin1Char('/') + QString::fromUtf8(data.data(), qsizetype(data.size())) +
+                           QStringLiteral("/help/helpnetvane.html"));
+}
 
 void ShowErrorBox(const QString& message)
 {

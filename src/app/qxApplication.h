@@ -16,7 +16,7 @@ inline QString ProgramCaption() { return QStringLiteral("Netvane Ver3"); }
 // The maker's web address, for the title, the About box and its link.
 inline QString MakerDomain() { return QStringLiteral("www.quorvex.example"); }
 
-// The help page installed beside the program.
+// The help page: beside the program, else in the install's data folder (share/netvane/help).
 QString HelpFilePath();
 
 // Shows an error that escaped a command: a message box captioned with the
