@@ -59,6 +59,11 @@ TSingleInstance::Role TSingleInstance::Claim()
     // ends meanwhile, its lock becomes free and this start takes over.
     const QDeadlineTimer deadline(5000);
     while (!d->lock->tryLock(0)) {
+        // A folder where no lock can be made says nothing about another window: run alone.
+        if (d->lock->error() != QLockFile::LockFailedError) {
+            qWarning("netvane: cannot make %s; not checking for another window", qPrintable(d->lock->fileName()));
+            return Role::First;
+        }
         if (AskToShow(socketName))
             return Role::HandedOver;
         if (deadline.hasExpired())

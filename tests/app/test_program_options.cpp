@@ -1,0 +1,244 @@
+// Each command-line option through the real program, the installed copy's own store,
+// and one window per user.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <unistd.h>
+
+#include "ProgramCopy.h"
+#include "app/SingleInstance.h"
+
+namespace {
+void Sql(const QString& store, const QStringList& statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "program-options");
+        db.setDatabaseName(store);
+        ASSERT_TRUE(db.open());
+        for (const QString& sql : statements)
+            ASSERT_TRUE(QSqlQuery(db).exec(sql)) << sql.toStdString();
+    }
+    QSqlDatabase::removeDatabase("program-options");
+}
+
+void AddOfficeSets(const QString& store)
+{
+    Sql(store, {"INSERT INTO Connections (CONNECTIONNAME) VALUES ('Office LAN')",
+                "INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, GATEWAY, DNS, DHCP, CONNECTION) VALUES "
+                "('Office', '10.0.0.5', '255.0.0.0', '10.0.0.1', '10.0.0.2', 0, 1)",
+                "INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, GATEWAY, DNS, DHCP, CONNECTION) VALUES "
+                "('Roaming', '0.0.0.0', '0.0.0.0', '0.0.0.0', '0.0.0.0', 1, 1)"});
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Waits for a process while this one's event loop runs (it may be the one answering).
+bool FinishWhileServing(QProcess& p, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!p.waitForFinished(20)) {
+        QCoreApplication::processEvents();
+        if (deadline.hasExpired())
+            return false;
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+struct RuntimeFolderOf {
+    QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+    explicit RuntimeFolderOf(const ProgramCopy& copy) { qputenv("XDG_RUNTIME_DIR", copy.RuntimeFolder().toUtf8()); }
+    ~RuntimeFolderOf() { qputenv("XDG_RUNTIME_DIR", old); }
+};
+}  // namespace
+
+TEST(ProgramOptions, HelpVersionAndUsageErrorsNeedNoDisplay)
+{
+    ProgramCopy copy(true);
+    const struct {
+        QStringList args;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{"--help"}, 0, "--apply <NAME>", ""},
+        {{"--version"}, 0, "netvane 3.0.0\n", ""},
+        {{"--frobnicate"}, 2, "", "Unknown option 'frobnicate'"},
+        {{"--apply"}, 2, "", "Usage: netvane [options]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProgramRun r = copy.Run(c.args);
+        ASSERT_TRUE(r.finished);
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QLatin1String(c.out))) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String(c.err))) << r.err.toStdString();
+        EXPECT_EQ(r.out.isEmpty(), *c.out == '\0');
+    }
+}
+
+TEST(ProgramOptions, ListPrintsTheStoredSetsWithoutADisplay)
+{
+    ProgramCopy copy(true);
+    AddOfficeSets(copy.PortableStore());
+    const ProgramRun r = copy.Run({"--list"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Office\tOffice LAN\t10.0.0.5\t255.0.0.0\t10.0.0.1\t10.0.0.2\nRoaming\tOffice LAN\tDHCP\n");
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(copy.UsersStore()));  // portable: the user's folder is left alone
+}
+
+TEST(ProgramOptions, ApplyRunsTheNetshBesideTheProgramAndTellsTheOutcome)
+{
+    ProgramCopy copy(true, true);
+    AddOfficeSets(copy.PortableStore());
+    {
+        FakeNetsh netsh;
+        const ProgramRun r = copy.Run({"--apply", "Roaming"});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, "IP Changed successfully!\n");
+        const auto calls = netsh.Calls();
+        ASSERT_EQ(calls.size(), 2u);
+        EXPECT_EQ(calls[0].Args, (std::vector<std::string>{"interface", "ip", "set", "address", "Office LAN", "dhcp"}));
+        EXPECT_EQ(calls[1].Args, (std::vector<std::string>{"interface", "ip", "set", "dns", "Office LAN", "dhcp"}));
+    }
+    {
+        FakeNetsh netsh;
+        netsh.SetExitCode(5);
+        netsh.SetStderr("netsh: not permitted");
+        const ProgramRun r = copy.Run({"--apply", "Office"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains("Office was not applied: setting the address failed: netsh: not permitted"))
+            << r.err.toStdString();
+    }
+    {
+        FakeNetsh netsh;
+        const ProgramRun r = copy.Run({"--apply", "Nowhere"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("no IP set is named \"Nowhere\"")) << r.err.toStdString();
+        EXPECT_TRUE(netsh.Calls().empty());
+    }
+}
+
+TEST(ProgramOptions, AnInstalledCopyMakesTheUsersStoreOnceAndSaysSo)
+{
+    ProgramCopy copy(false);
+    ProgramRun r = copy.Run({"--list"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err.trimmed(), "Made a new, empty IP set store: " + copy.UsersStore());
+    EXPECT_TRUE(QFile::exists(copy.UsersStore()));
+    EXPECT_FALSE(QDir(copy.dir.filePath("DataBase")).exists());
+    r = copy.Run({"--list"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+}
+
+TEST(ProgramOptions, AnUnusableUsersStoreIsRefusedByNameAndLeftAsItIs)
+{
+    ProgramCopy copy(false);
+    QDir().mkpath(QFileInfo(copy.UsersStore()).absolutePath());
+    const QByteArray junk("not a store at all, but the user's file");
+    {
+        QFile f(copy.UsersStore());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(junk);
+    }
+    for (const QStringList& args : {QStringList{"--list"}, QStringList{}}) {
+        const ProgramRun r = copy.Run(args, true, 10000);
+        ASSERT_TRUE(r.finished);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains(copy.UsersStore())) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("not an SQLite database")) << r.err.toStdString();
+        EXPECT_EQ(Contents(copy.UsersStore()), junk);
+    }
+}
+
+TEST(OneWindow, ALaterStartHandsOverToTheFirstAndEnds)
+{
+    ProgramCopy copy(true);
+    RuntimeFolderOf runtime(copy);
+    TSingleInstance first;
+    ASSERT_EQ(first.Claim(), TSingleInstance::Role::First);
+    QSignalSpy asked(&first, &TSingleInstance::ActivationRequested);
+    QProcess second;
+    copy.Start(second, {}, true);
+    ASSERT_TRUE(FinishWhileServing(second, 15000));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    EXPECT_EQ(asked.count(), 1);
+    // Options that need no window still work beside it.
+    EXPECT_EQ(copy.Run({"--list"}).status, 0);
+    EXPECT_EQ(asked.count(), 1);
+}
+
+TEST(OneWindow, TheMinimizedWindowTakesLaterStartsAndAnotherUserFolderDoesNot)
+{
+    ProgramCopy copy(true);
+    QProcess window;
+    copy.Start(window, {"--minimized"}, true);
+    ASSERT_TRUE(window.waitForStarted());
+    EXPECT_FALSE(window.waitForFinished(1500)) << window.readAllStandardError().toStdString();
+    const ProgramRun later = copy.Run({}, true);
+    EXPECT_TRUE(later.finished);
+    EXPECT_EQ(later.status, 0) << later.err.toStdString();
+    EXPECT_EQ(window.state(), QProcess::Running);
+    // Another user (another runtime folder) gets a window of their own.
+    ProgramCopy other(true);
+    QProcess theirs;
+    other.Start(theirs, {}, true);
+    ASSERT_TRUE(theirs.waitForStarted());
+    EXPECT_FALSE(theirs.waitForFinished(1500)) << theirs.readAllStandardError().toStdString();
+    for (QProcess* p : {&window, &theirs}) {
+        p->kill();
+        p->waitForFinished();
+    }
+}
+
+TEST(OneWindow, AHolderThatDoesNotAnswerIsReported)
+{
+    ProgramCopy copy(true);
+    QLockFile held(copy.RuntimeFolder() + QStringLiteral("/netvane-%1.lock").arg(getuid()));
+    ASSERT_TRUE(held.tryLock(0));
+    const ProgramRun r = copy.Run({}, true);
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("does not answer")) << r.err.toStdString();
+}
+
+TEST(OneWindow, WhatACrashedHolderLeftIsTakenOver)
+{
+    ProgramCopy copy(true);
+    RuntimeFolderOf runtime(copy);
+    // A lock naming a process that has ended, and a socket file nobody listens on.
+    QProcess gone;
+    gone.start("true", {});
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 deadPid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    const QString base = copy.RuntimeFolder() + QStringLiteral("/netvane-%1").arg(getuid());
+    {
+        QFile lock(base + ".lock");
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(deadPid) + "\nnetvane\n\n");
+        QFile socket(base + ".socket");
+        ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
+    }
+    TSingleInstance first;
+    ASSERT_EQ(first.Claim(), TSingleInstance::Role::First);
+    QSignalSpy asked(&first, &TSingleInstance::ActivationRequested);
+    QProcess second;
+    copy.Start(second, {}, true);
+    ASSERT_TRUE(FinishWhileServing(second, 15000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(asked.count(), 1);
+}
