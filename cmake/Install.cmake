@@ -49,8 +49,9 @@ endforeach()
 add_custom_target(netvane_install_files ALL DEPENDS ${netvane_gz})
 install(FILES ${netvane_staged}/netvane.1.gz ${netvane_staged}/netvane-netsh.1.gz ${netvane_staged}/netvane-db.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Debian looks for them under the package's name, which is lower case.
 install(FILES ${netvane_data}/debian/copyright ${netvane_staged}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/netvane)
 
 # The Debian package, named and versioned from the project.
 string(TOLOWER ${PROJECT_NAME} netvane_package)
