@@ -2,7 +2,7 @@
 # Set-up, build and run in one step on a Debian 12 machine.
 #   ./build.sh run    install what is missing, build, start Netvane
 #   ./build.sh test   install what is missing, build, run every test (Linux, then
-#                     the Windows core under Wine)
+#                     the package checks, then the Windows core under Wine)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -30,21 +30,24 @@ install_missing() {
         -o DPkg::Lock::Timeout=300 "${missing[@]}"
 }
 
-configure_and_build() {
+configure() {
     cmake -S . -B "$BUILD_DIR" -G Ninja
-    cmake --build "$BUILD_DIR"
 }
 
 case "${1:-}" in
     run)
         install_missing "${PACKAGES[@]}" libgtest-dev libgmock-dev
-        configure_and_build
+        configure
+        # Only what running needs: the program, its netsh, the store tool and the store.
+        cmake --build "$BUILD_DIR" --target netvane netsh netvane-db netvane_store
         exec "$BUILD_DIR/bin/netvane"
         ;;
     test)
         install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-        configure_and_build
+        configure
+        cmake --build "$BUILD_DIR"
         ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 300
+        BUILD_DIR="$BUILD_DIR" bash .ci/package.sh
         bash .ci/windows-core.sh
         ;;
     *)

@@ -71,11 +71,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries do not tell dpkg-shlibdeps: the plugins Qt loads at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "network-manager")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
- Netvane keeps named IPv4 presets (IP sets: address, subnet mask, gateway,
- DNS server or DHCP, and the connection they apply to) and applies one in a
- click from its window or its tray icon, or from a script with
- \"netvane --apply NAME\". It changes the configuration through its own
- netsh, which drives NetworkManager.")
+# The synopsis comes from the summary; this is the long part only.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Netvane keeps named IPv4 presets (IP sets: address, subnet mask, gateway,
+DNS server or DHCP, and the connection they apply to) and applies one in a
+click from its window or its tray icon, or from a script with
+netvane --apply NAME. It changes the configuration through its own netsh,
+which drives NetworkManager.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
