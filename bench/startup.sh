@@ -20,7 +20,8 @@ Xvfb "$display" -screen 0 1024x900x24 >/dev/null 2>&1 & xvfb=$!
 sleep 1
 for r in $(seq 1 "$runs"); do
   start=$(date +%s%N)
-  DISPLAY=$display "$dir/netvane" >/dev/null 2>&1 & pid=$!
+  # A runtime folder of its own: a Netvane window the user has open would take the start over.
+  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$dir/netvane" >/dev/null 2>&1 & pid=$!
   # Polled in a tight loop: xdotool's own --sync waits in half-second steps.
   until DISPLAY=$display xdotool search --onlyvisible --name '^Netvane Ver3$' >/dev/null 2>&1; do :; done
   end=$(date +%s%N)

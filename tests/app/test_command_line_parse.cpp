@@ -55,16 +55,6 @@ TEST(CommandLine, EachOptionAsksForItsOwnThing)
     }
 }
 
-TEST(CommandLine, UsageErrorsNameTheProgramAndListTheOptions)
-{
-    const CommandLineRequest r = Netvane().Parse({"./build/bin/netvane", "--nope"});
-    EXPECT_TRUE(r.Text.startsWith("netvane: ")) << r.Text.toStdString();
-    for (const char* option : {"--list", "--apply <NAME>", "--minimized", "--version", "--help"})
-        EXPECT_TRUE(r.Text.contains(QLatin1String(option))) << option;
-    // The toolkit's options stay out of the help.
-    EXPECT_FALSE(r.Text.contains("platform"));
-}
-
 TEST(CommandLine, AnAddedConsoleActionIsParsedLikeTheOthers)
 {
     std::vector<ConsoleAction> actions = ConsoleActions();

@@ -90,9 +90,13 @@ TEST(ProgramOptions, ListPrintsTheStoredSetsWithoutADisplay)
 {
     ProgramCopy copy(true);
     AddOfficeSets(copy.PortableStore());
+    // A tab in a name would break the line into cells; a missing connection leaves its cell empty.
+    Sql(copy.PortableStore(), {"INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, DHCP) VALUES "
+                               "('Lab' || char(9) || 'bench', '10.1.0.2', '255.255.0.0', 0)"});
     const ProgramRun r = copy.Run({"--list"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "Office\tOffice LAN\t10.0.0.5\t255.0.0.0\t10.0.0.1\t10.0.0.2\nRoaming\tOffice LAN\tDHCP\n");
+    EXPECT_EQ(r.out, "Office\tOffice LAN\t10.0.0.5\t255.0.0.0\t10.0.0.1\t10.0.0.2\nRoaming\tOffice LAN\tDHCP\n"
+                     "Lab bench\t\t10.1.0.2\t255.255.0.0\t\t\n");
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(copy.UsersStore()));  // portable: the user's folder is left alone
 }
@@ -121,11 +125,20 @@ TEST(ProgramOptions, ApplyRunsTheNetshBesideTheProgramAndTellsTheOutcome)
         EXPECT_TRUE(r.err.contains("Office was not applied: setting the address failed: netsh: not permitted"))
             << r.err.toStdString();
     }
-    {
+    // Names that find no single set, and a set whose connection is gone: nothing runs.
+    Sql(copy.PortableStore(), {"INSERT INTO IPSets (IPSET_NAME, DHCP, CONNECTION) VALUES ('Roaming', 1, 1)",
+                               "INSERT INTO IPSets (IPSET_NAME, DHCP, CONNECTION) VALUES ('Orphan', 1, 99)"});
+    const std::pair<const char*, const char*> refusals[] = {
+        {"Nowhere", "netvane: no IP set is named \"Nowhere\"\n"},
+        {"office", "netvane: no IP set is named \"office\"\n"},
+        {"Roaming", "netvane: 2 IP sets are named \"Roaming\"; give one of them another name to apply it.\n"},
+        {"Orphan", "netvane: Error Applying IP Set.\n"},
+    };
+    for (const auto& [name, said] : refusals) {
         FakeNetsh netsh;
-        const ProgramRun r = copy.Run({"--apply", "Nowhere"});
+        const ProgramRun r = copy.Run({"--apply", name});
         EXPECT_EQ(r.status, 1);
-        EXPECT_TRUE(r.err.contains("no IP set is named \"Nowhere\"")) << r.err.toStdString();
+        EXPECT_EQ(r.err, said);
         EXPECT_TRUE(netsh.Calls().empty());
     }
 }
