@@ -31,19 +31,15 @@ install(FILES ${netvane_data}/${NETVANE_APP_ID}.desktop DESTINATION ${CMAKE_INST
 configure_file(${netvane_data}/${NETVANE_APP_ID}.metainfo.xml.in ${netvane_staged}/${NETVANE_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${netvane_staged}/${NETVANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# Manual pages and the changelog go in compressed, without a time stamp, as Debian wants them.
-configure_file(${netvane_data}/debian/changelog.in ${netvane_staged}/changelog @ONLY)
+# Manual pages and the changelog carry the project's version, and go in compressed,
+# without a time stamp, as Debian wants them.
 set(netvane_gz)
-foreach(source IN ITEMS man/netvane.1 man/netvane-netsh.1 man/netvane-db.1 changelog)
+foreach(source IN ITEMS man/netvane.1 man/netvane-netsh.1 man/netvane-db.1 debian/changelog)
   get_filename_component(name ${source} NAME)
-  if(EXISTS ${netvane_data}/${source})
-    set(input ${netvane_data}/${source})
-  else()
-    set(input ${netvane_staged}/${source})
-  endif()
+  configure_file(${netvane_data}/${source}.in ${netvane_staged}/${name} @ONLY)
   add_custom_command(OUTPUT ${netvane_staged}/${name}.gz
-    COMMAND gzip -9n -c ${input} > ${netvane_staged}/${name}.gz
-    DEPENDS ${input} VERBATIM)
+    COMMAND gzip -9n -c ${netvane_staged}/${name} > ${netvane_staged}/${name}.gz
+    DEPENDS ${netvane_staged}/${name} VERBATIM)
   list(APPEND netvane_gz ${netvane_staged}/${name}.gz)
 endforeach()
 add_custom_target(netvane_install_files ALL DEPENDS ${netvane_gz})

@@ -9,6 +9,7 @@
 
 #include "app/ConsoleCommands.h"
 #include "app/NetvaneCommandLine.h"
+#include "app/ParentConsole.h"
 #include "app/ProgramArguments.h"
 #include "app/SingleInstance.h"
 #include "app/f_WaitBox.h"
@@ -86,6 +87,8 @@ int main(int argc, char** argv)
 {
     const TNetvaneCommandLine commandLine(ConsoleActions(), QStringLiteral(NETVANE_VERSION));
     const CommandLineRequest request = commandLine.Parse(ProgramArguments(argc, argv));
+    if (request.What != CommandLineRequest::Kind::Window)
+        UseParentConsole();
     switch (request.What) {
     case CommandLineRequest::Kind::Print:
         std::fputs(request.Text.toLocal8Bit().constData(), request.Status == 0 ? stdout : stderr);

@@ -1,0 +1,21 @@
+#include "app/ParentConsole.h"
+
+#include <cstdio>
+#include <windows.h>
+
+void UseParentConsole()
+{
+    // Output already redirected (to a file, a pipe) stays where it goes.
+    const auto redirected = [](DWORD which) {
+        const HANDLE h = GetStdHandle(which);
+        return h != nullptr && h != INVALID_HANDLE_VALUE;
+    };
+    if (redirected(STD_OUTPUT_HANDLE) && redirected(STD_ERROR_HANDLE))
+        return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return;  // started from the desktop: nobody to print to
+    if (!redirected(STD_OUTPUT_HANDLE))
+        std::freopen("CONOUT$", "w", stdout);
+    if (!redirected(STD_ERROR_HANDLE))
+        std::freopen("CONOUT$", "w", stderr);
+}
