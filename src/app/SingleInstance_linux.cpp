@@ -7,6 +7,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -23,18 +24,24 @@ QString NameBase()
     return folder + QStringLiteral("/netvane-%1").arg(getuid());
 }
 
-// One attempt to reach the holder; true once it confirmed the request.
-bool AskToShow(const QString& socketName)
+int Left(const QDeadlineTimer& deadline)
+{
+    return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 1, 5000));
+}
+
+// One attempt to reach the holder; true once it confirmed the request. A holder
+// that took the request is waited for until the deadline rather than asked again.
+bool AskToShow(const QString& socketName, const QDeadlineTimer& deadline)
 {
     QLocalSocket socket;
     socket.connectToServer(socketName);
     if (!socket.waitForConnected(500))
         return false;
     socket.write(kShow);
-    if (!socket.waitForBytesWritten(1000))
+    if (!socket.waitForBytesWritten(Left(deadline)))
         return false;
     while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(2000))
+        if (!socket.waitForReadyRead(Left(deadline)))
             return false;
     return socket.readLine() == kDone;
 }
@@ -64,7 +71,7 @@ TSingleInstance::Role TSingleInstance::Claim()
             qWarning("netvane: cannot make %s; not checking for another window", qPrintable(d->lock->fileName()));
             return Role::First;
         }
-        if (AskToShow(socketName))
+        if (AskToShow(socketName, deadline))
             return Role::HandedOver;
         if (deadline.hasExpired())
             return Role::Unreachable;
