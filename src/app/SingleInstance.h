@@ -19,9 +19,10 @@ public:
     explicit TSingleInstance(QObject* parent = nullptr);
     ~TSingleInstance() override;
 
-    // Claims the name, or hands over to the process that holds it. Needs a running
-    // application object; the name is given up when this object goes.
-    Role Claim();
+    // Claims the name, or hands over to the process that holds it, asking it to show
+    // its window unless showFirst is false (a start meant to stay hidden). Needs a
+    // running application object; the name is given up when this object goes.
+    Role Claim(bool showFirst = true);
 
 signals:
     // A later start asked this, the first, to bring its window to the front.

@@ -55,7 +55,7 @@ struct TSingleInstance::Impl {
 TSingleInstance::TSingleInstance(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {}
 TSingleInstance::~TSingleInstance() = default;
 
-TSingleInstance::Role TSingleInstance::Claim()
+TSingleInstance::Role TSingleInstance::Claim(bool showFirst)
 {
     const QString base = NameBase();
     const QString socketName = base + QStringLiteral(".socket");
@@ -71,6 +71,8 @@ TSingleInstance::Role TSingleInstance::Claim()
             qWarning("netvane: cannot make %s; not checking for another window", qPrintable(d->lock->fileName()));
             return Role::First;
         }
+        if (!showFirst)
+            return Role::HandedOver;
         if (AskToShow(socketName, deadline))
             return Role::HandedOver;
         if (deadline.hasExpired())

@@ -62,7 +62,7 @@ struct TSingleInstance::Impl {
 TSingleInstance::TSingleInstance(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {}
 TSingleInstance::~TSingleInstance() = default;
 
-TSingleInstance::Role TSingleInstance::Claim()
+TSingleInstance::Role TSingleInstance::Claim(bool showFirst)
 {
     const std::wstring user = UserName();
     // Local\: one name per session, and so per signed-in user.
@@ -73,6 +73,8 @@ TSingleInstance::Role TSingleInstance::Claim()
     if (d->mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(d->mutex);
         d->mutex = nullptr;
+        if (!showFirst)
+            return Role::HandedOver;
         if (message == 0)
             return Role::Unreachable;
         // The first may take the foreground to raise its window.

@@ -42,8 +42,9 @@ int RunWindow(int argc, char** argv, bool minimized)
     NameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);  // hidden behind the tray is still running
 
+    // A start meant to stay hidden leaves a window already running as it is.
     TSingleInstance instance;
-    switch (instance.Claim()) {
+    switch (instance.Claim(!minimized)) {
     case TSingleInstance::Role::HandedOver:
         return 0;
     case TSingleInstance::Role::Unreachable:
