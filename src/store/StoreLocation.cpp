@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -45,12 +46,31 @@ bool MakeStoreOnFirstStart(const StoreLocation& location)
     const QFileInfo file(location.Path);
     if (file.exists() || file.isSymLink())
         return false;
+    const auto cannotMake = [&location](const QString& cause) {
+        return EqxError(QStringLiteral("Cannot make the IP set store %1: %2")
+                            .arg(QDir::toNativeSeparators(location.Path), cause)
+                            .toStdString());
+    };
     const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder))
-        throw EqxError(QStringLiteral("Cannot make the IP set store %1: the folder %2 cannot be made")
-                           .arg(QDir::toNativeSeparators(location.Path), QDir::toNativeSeparators(folder))
-                           .toStdString());
-    CreateEmptyStore(location.Path);
+        throw cannotMake(QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
+    // Made under a name of this process's own, then moved into place only while the
+    // place is free: two first starts at once never write into, or remove, the
+    // store the other one made.
+    const QString draft =
+        QStringLiteral("%1/.%2.%3.new").arg(folder, file.fileName()).arg(QCoreApplication::applicationPid());
+    QFile::remove(draft);  // left over by a crashed start of a process with this number
+    try {
+        CreateEmptyStore(draft);
+    } catch (const EqxError& e) {
+        throw cannotMake(QString::fromStdString(e.Message()));
+    }
+    if (!QFile::rename(draft, location.Path)) {
+        QFile::remove(draft);
+        if (!QFileInfo::exists(location.Path))
+            throw cannotMake(QStringLiteral("it cannot be put in its folder"));
+        return false;  // another start made it meanwhile
+    }
     return true;
 }
 

@@ -157,6 +157,25 @@ TEST(ProgramOptions, AnInstalledCopyMakesTheUsersStoreOnceAndSaysSo)
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 }
 
+TEST(ProgramOptions, FirstStartsAtOnceMakeOneStoreAndLeaveItAlone)
+{
+    ProgramCopy copy(false);
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (int i = 0; i < 4; ++i) {
+        starts.push_back(std::make_unique<QProcess>());
+        copy.Start(*starts.back(), {"--list"}, false);
+    }
+    int made = 0;
+    for (auto& p : starts) {
+        ASSERT_TRUE(p->waitForFinished(30000));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+        made += QString::fromUtf8(p->readAllStandardError()).contains("Made a new") ? 1 : 0;
+    }
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(QDir(QFileInfo(copy.UsersStore()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"ipdb.ipdb"});
+}
+
 TEST(ProgramOptions, AnUnusableUsersStoreIsRefusedByNameAndLeftAsItIs)
 {
     ProgramCopy copy(false);
