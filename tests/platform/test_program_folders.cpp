@@ -24,14 +24,4 @@ TEST(ProgramSearchFolders, OwnFolderThenHelperFolderThenPath)
     for (const auto& c : cases)
         EXPECT_EQ(ProgramSearchFolders(c.own, c.path), c.expected) << c.own << " | " << c.path;
 }
-
-TEST(ProgramSearchFolders, InstalledHelpersAndDataSitBesideTheProgramsFolder)
-{
-    // Relative, so an install tree finds its helpers wherever it was put (a DESTDIR, another prefix).
-    for (const std::string_view relative : {HelperFolderFromProgram(), DataFolderFromProgram()}) {
-        EXPECT_FALSE(relative.empty());
-        EXPECT_NE(relative.front(), '/') << relative;
-    }
-    EXPECT_TRUE(HelperFolderFromProgram().ends_with("/netvane"));
-}
 }  // namespace
