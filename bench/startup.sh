@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Start-up to the main window on screen, with a store of N IP sets (default 1000).
-# Needs Xvfb and xdotool; runs the built program from a copy in a temporary folder.
-#   bench/startup.sh [BUILD_DIR] [N] [RUNS]
+# Start-up to the main window on screen, with a store of N IP sets (default 1000),
+# against an empty Qt main window started the same way; runs alternate between the
+# two, so both see the same machine load. Medians and their ratio at the end.
+# Runs under a session bus as a desktop has one (--no-bus: without, as on a bare X server).
+# Needs Xvfb, xdotool and dbus-run-session; runs the built programs from a temporary folder.
+#   bench/startup.sh [--no-bus] [BUILD_DIR] [N] [RUNS]
 set -euo pipefail
-build=${1:-build}; sets=${2:-1000}; runs=${3:-5}
-dir=$(mktemp -d); trap 'kill $xvfb 2>/dev/null || true; rm -rf "$dir"' EXIT
-cp "$build/bin/netvane" "$dir/"; mkdir "$dir/DataBase"
+if [[ ${1:-} == --no-bus ]]; then shift
+elif [[ -z ${NETVANE_STARTUP_BUS:-} ]]; then
+  NETVANE_STARTUP_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+build=${1:-build}; sets=${2:-1000}; runs=${3:-11}
+dir=$(mktemp -d); xvfb=
+trap '[[ -n $xvfb ]] && kill $xvfb 2>/dev/null; rm -rf "$dir"' EXIT
+cp "$build/bin/netvane" "$build/bench/bench_empty_window" "$dir/"; mkdir "$dir/DataBase"
 "$build/bin/netvane-db" create "$dir/DataBase/ipdb.ipdb"
 {
   echo "BEGIN;"
@@ -18,13 +26,27 @@ cp "$build/bin/netvane" "$dir/"; mkdir "$dir/DataBase"
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1024x900x24 >/dev/null 2>&1 & xvfb=$!
 sleep 1
-for r in $(seq 1 "$runs"); do
+
+# Milliseconds from start to the window named $2 being on screen.
+time_to_window() {
+  local start end pid
   start=$(date +%s%N)
   # A runtime folder of its own: a Netvane window the user has open would take the start over.
-  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$dir/netvane" >/dev/null 2>&1 & pid=$!
+  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$1" >/dev/null 2>&1 & pid=$!
   # Polled in a tight loop: xdotool's own --sync waits in half-second steps.
-  until DISPLAY=$display xdotool search --onlyvisible --name '^Netvane Ver3$' >/dev/null 2>&1; do :; done
+  until DISPLAY=$display xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do :; done
   end=$(date +%s%N)
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo "run $r: $(( (end - start) / 1000000 )) ms to the window on screen with $sets IP sets"
+  echo $(( (end - start) / 1000000 ))
+}
+median() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+
+netvane=(); empty=()
+for r in $(seq 1 "$runs"); do
+  n=$(time_to_window "$dir/netvane" '^Netvane Ver3$'); netvane+=("$n")
+  e=$(time_to_window "$dir/bench_empty_window" '^Empty Main Window$'); empty+=("$e")
+  echo "run $r: netvane $n ms with $sets IP sets, empty main window $e ms"
 done
+mn=$(median "${netvane[@]}"); me=$(median "${empty[@]}")
+bus=$([[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] && echo "with a session bus" || echo "without a session bus")
+echo "median: netvane $mn ms, empty main window $me ms, ratio $(awk -v a="$mn" -v b="$me" 'BEGIN {printf "%.2f", a/b}') ($bus)"

@@ -18,6 +18,7 @@
 #include "common/qxError.h"
 #include "common/qxText.h"
 #include "controls/IPAddressParse.h"
+#include "controls/IPv4Rules.h"
 #include "controls/o_QXIPEdit.h"
 #include "store/o_DatabaseConnection.h"
 
@@ -257,6 +258,24 @@ QString TFrmIPSet::AddressToStore(TqxIPEdit* edit)
     return address;
 }
 
+void TFrmIPSet::CheckAddressRules(const QString& address, const QString& mask, const QString& gateway,
+                                  const QString& dns)
+{
+    // The fields hold dotted addresses by now; an empty gateway or DNS server is none.
+    const auto value = [](const QString& text) { return ParseIpv4(text.toStdString()); };
+    std::optional<TIPv4Fault> fault = CheckStaticAddress(*value(address), *value(mask), value(gateway));
+    if (!fault && !dns.isEmpty())
+        fault = CheckDnsServer(*value(dns));
+    if (!fault)
+        return;
+    if (fault->Field == TIPv4Field::SubnetMask)
+        Refuse(edtSubNetMask, QStringLiteral("Subnet Mask %1 is invalid!").arg(mask));
+    QString message = QString::fromStdString(fault->Reason);
+    message[0] = message[0].toUpper();
+    TqxIPEdit* const edits[] = {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns};
+    Refuse(edits[static_cast<int>(fault->Field)], message);
+}
+
 bool TFrmIPSet::SaveData()
 {
     const QString name = Trimmed(edtIPSetName->text());
@@ -288,6 +307,7 @@ bool TFrmIPSet::SaveData()
             Refuse(edtSubNetMask, QStringLiteral("A static IP Set needs a Subnet Mask!"));
         if (!IsContiguousMask(mask.toStdString()))
             Refuse(edtSubNetMask, QStringLiteral("Subnet Mask %1 is invalid!").arg(mask));
+        CheckAddressRules(address, mask, gateway, dns);
     }
     dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).SetAsString(name);
     dsIPSets->FieldByName(QStringLiteral("IPADDRESS")).SetAsString(address);

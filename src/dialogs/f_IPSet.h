@@ -77,6 +77,8 @@ private:
     // The text an address control gives the row: "" for four empty parts.
     QString AddressToStore(TqxIPEdit* edit);
     [[noreturn]] void Refuse(TqxIPEdit* edit, const QString& message);
+    // The rules netsh applies to a static set, refused at the field they concern.
+    void CheckAddressRules(const QString& address, const QString& mask, const QString& gateway, const QString& dns);
 
     QPointer<TqxTable> dsIPSets;
     QPointer<TqxTable> dsConnections;

@@ -105,9 +105,18 @@ NetshCommandLines ComposeNetshCommands(std::string_view connectionName, bool dhc
         CheckValue(gateway, "default gateway");
         CheckValue(dnsServer, "DNS server");
         lines.Address += " static ";
-        lines.Address.append(address).append(" ").append(subnetMask).append(" ").append(gateway).append(" 1");
+        lines.Address.append(address).append(" ").append(subnetMask).append(" ");
+        // netsh takes a bare "1" after the mask as the gateway, and a DNS line
+        // without a server is refused: "none" is its own word for neither.
+        if (gateway.empty())
+            lines.Address += "none";
+        else
+            lines.Address.append(gateway).append(" 1");
         lines.Dns += " static ";
-        lines.Dns.append(dnsServer).append(" primary");
+        if (dnsServer.empty())
+            lines.Dns += "none";
+        else
+            lines.Dns.append(dnsServer).append(" primary");
     }
     CheckLength(lines.Address, "address");
     CheckLength(lines.Dns, "DNS server");

@@ -11,7 +11,8 @@
 // DHCP set (the stored addresses are not used; note the final blank):
 //   netsh interface ip set address "<name>"  dhcp 
 //   netsh interface ip set dns "<name>"  dhcp 
-// Values go in unchanged: not trimmed, an empty one leaves its blanks around it.
+// An empty gateway gives "... <mask> none" (no metric), an empty DNS server
+// "... static none". Other values go in unchanged, not trimmed.
 //
 // Refused with EqxError before anything runs, never cut short:
 // - a connection name with a quotation mark or a control character, or ending

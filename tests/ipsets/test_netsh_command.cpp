@@ -27,6 +27,26 @@ TEST(NetshCommand, StaticSet)
     EXPECT_EQ(lines.Dns.size(), 60u);
 }
 
+// An empty gateway or DNS server is said as "none"; the other line keeps its form.
+TEST(NetshCommand, EmptyGatewayAndDnsServerComposeNone)
+{
+    const struct {
+        const char* gateway;
+        const char* dns;
+        const char* address;
+        const char* dnsLine;
+    } cases[] = {
+        {"", "", "static 10.0.0.5 255.0.0.0 none", "static none"},
+        {"", "10.0.0.2", "static 10.0.0.5 255.0.0.0 none", "static 10.0.0.2 primary"},
+        {"10.0.0.1", "", "static 10.0.0.5 255.0.0.0 10.0.0.1 1", "static none"},
+    };
+    for (const auto& c : cases) {
+        const auto lines = ComposeNetshCommands("Office", false, "10.0.0.5", "255.0.0.0", c.gateway, c.dns);
+        EXPECT_EQ(lines.Address, std::string("netsh interface ip set address \"Office\"  ") + c.address) << c.gateway;
+        EXPECT_EQ(lines.Dns, std::string("netsh interface ip set dns \"Office\"  ") + c.dnsLine) << c.dns;
+    }
+}
+
 TEST(NetshCommand, DhcpSetIgnoresTheStoredAddresses)
 {
     const auto lines = ComposeNetshCommands("Office", true, "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0");
@@ -40,9 +60,8 @@ TEST(NetshCommand, DhcpSetIgnoresTheStoredAddresses)
 
 TEST(NetshCommand, ValuesGoInUnchanged)
 {
-    const auto empty = ComposeNetshCommands("Office", false, "10.0.0.5", "255.0.0.0", "", "");
-    EXPECT_EQ(empty.Address, "netsh interface ip set address \"Office\"  static 10.0.0.5 255.0.0.0  1");
-    EXPECT_EQ(empty.Dns, "netsh interface ip set dns \"Office\"  static  primary");
+    const auto blankName = ComposeNetshCommands(" ", false, "10.0.0.5", "255.0.0.0", "10.0.0.1", " 10.0.0.2");
+    EXPECT_EQ(blankName.Dns, "netsh interface ip set dns \" \"  static  10.0.0.2 primary");
     const auto blanks = ComposeNetshCommands(" Local Area  Connection 2 ", true, "", "", "", "");
     EXPECT_EQ(blanks.Address, "netsh interface ip set address \" Local Area  Connection 2 \"  dhcp ");
     const auto unicode = ComposeNetshCommands("B\xC3\xBCro", true, "", "", "", "");

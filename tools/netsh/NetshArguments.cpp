@@ -139,25 +139,12 @@ NetshRequest ParseSetAddress(const std::vector<std::string>& tokens)
 
     change.Address = RequireAddress(s[Addr].Value, "address");
     const Ipv4 mask = RequireAddress(s[Mask].Value, "subnet mask");
-    const auto prefix = MaskToPrefix(mask);
-    if (!prefix || *prefix == 0)
-        InvalidValue("invalid subnet mask \"" + *s[Mask].Value + "\"");
-    change.Prefix = *prefix;
-    if (!IsUnicast(change.Address) || !IsHostOfSubnet(change.Address, change.Prefix))
-        InvalidValue("address " + FormatIpv4(change.Address) + " cannot be given to a host with mask " +
-                     FormatIpv4(mask));
-
     const std::string gateway = s[Gateway].Value.value_or("");
-    if (!gateway.empty() && !IsAnyOf(gateway, {"none"})) {
+    if (!gateway.empty() && !IsAnyOf(gateway, {"none"}))
         change.Gateway = RequireAddress(gateway, "gateway");
-        if (!InSubnet(*change.Gateway, change.Address, change.Prefix))
-            InvalidValue("gateway " + FormatIpv4(*change.Gateway) + " is outside the subnet of " +
-                         FormatIpv4(change.Address) + "/" + std::to_string(change.Prefix));
-        if (*change.Gateway == change.Address || !IsUnicast(*change.Gateway) ||
-            !IsHostOfSubnet(*change.Gateway, change.Prefix))
-            InvalidValue("gateway " + FormatIpv4(*change.Gateway) + " cannot be a gateway for " +
-                         FormatIpv4(change.Address) + "/" + std::to_string(change.Prefix));
-    }
+    if (const auto fault = CheckStaticAddress(change.Address, mask, change.Gateway))
+        InvalidValue(fault->Reason);
+    change.Prefix = *MaskToPrefix(mask);
     // The metric is checked for scripts' sake but not applied: NetworkManager keeps
     // its own route metric per connection.
     if (s[Metric].Value) {
@@ -191,8 +178,8 @@ NetshRequest ParseSetDns(const std::vector<std::string>& tokens)
         BadCommandLine("no DNS server given");
     if (!s[Addr].Value || !IsAnyOf(*s[Addr].Value, {"none"})) {
         request.Dns.Server = RequireAddress(s[Addr].Value, "DNS server");
-        if (!IsUnicast(*request.Dns.Server))
-            InvalidValue("invalid DNS server \"" + *s[Addr].Value + "\"");
+        if (const auto fault = CheckDnsServer(*request.Dns.Server))
+            InvalidValue(fault->Reason);
     }
     if (s[Register].Value && !IsAnyOf(*s[Register].Value, {"none", "primary", "both"}))
         BadCommandLine("register must be none, primary or both, not \"" + *s[Register].Value + "\"");
