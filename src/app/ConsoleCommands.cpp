@@ -77,8 +77,8 @@ int ApplyIPSetNamed(TqxTable* sets, TqxTable* connections, const QString& name, 
             SayError(err, QStringLiteral("no IP set is named \"%1\"").arg(name));
             return 1;
         }
-        const QStringList failures = applier.Run(*application);
-        if (!failures.isEmpty()) {
+        const IPSetFailures failures = applier.Run(*application);
+        if (!failures.Empty()) {
             SayError(err, TqxIPSetApplier::ResultText(application->SetName, failures));
             return 1;
         }

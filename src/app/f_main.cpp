@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "adapters/o_AdapterInformation.h"
+#include "app/StatusResult.h"
 #include "app/TaskbarButton.h"
 #include "app/qxApplication.h"
 #include "ipsets/o_IPSetManager.h"
@@ -133,7 +134,7 @@ void TFrmMain::CreateActions()
         NewAction("ActivatetheselectedIPSet2", "Activate the selected IP Set", picActivate, ctrlA);
     ActivatetheselectedIPSet2->setStatusTip("Activates the IP Set");
     ActivatetheselectedIPSet2->setToolTip("Activates the IP Set");
-    popmnuAddNewIPSet = NewAction("popmnuAddNewIPSet", "AddNewIPConfigurationSet1", picPlus, ins);
+    popmnuAddNewIPSet = NewAction("popmnuAddNewIPSet", "Add New IP Configuration Set", picPlus, ins);
     EdittheSelectedIPSet2 = NewAction("EdittheSelectedIPSet2", "Edit the Selected IP Set", picEdit, ctrlE);
     DeletetheselectedIPSet2 = NewAction("DeletetheselectedIPSet2", "Delete the selected IP Set", picDelete, ctrlD);
 
@@ -171,21 +172,21 @@ void TFrmMain::CreateMenus()
 {
     MainMenu = menuBar();
     MainMenu->setObjectName("MainMenu");
-    File1 = MainMenu->addMenu("File");
+    File1 = MainMenu->addMenu("&File");
     File1->addAction(Options1);
     File1->addSeparator();
     File1->addAction(RefreshCurrentConfiguration1);
     File1->addSeparator();
     File1->addAction(Exit1);
-    Connections1 = MainMenu->addMenu("Connections");
+    Connections1 = MainMenu->addMenu("&Connections");
     Connections1->addAction(ManageConnections1);
-    IPSets1 = MainMenu->addMenu("IP Sets");
+    IPSets1 = MainMenu->addMenu("&IP Sets");
     IPSets1->addAction(AddNewIPConfigurationSet1);
     IPSets1->addSeparator();
     IPSets1->addAction(ActivatetheselectedIPSet1);
     IPSets1->addAction(EdittheselectedIPSet1);
     IPSets1->addAction(DeletetheselectedIPSet1);
-    Help1 = MainMenu->addMenu("Help");
+    Help1 = MainMenu->addMenu("&Help");
     Help1->addAction(HelpFile1);
     Help1->addAction(About1);
 
@@ -255,6 +256,7 @@ void TFrmMain::CreatePages()
     bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.4);
     lblCurrentIPInfo->setFont(bannerFont);
     lblCurrentIPInfo->setStyleSheet("color: #800000;");
+    lblCurrentIPInfo->setAccessibleName(GroupBox2->title());
     bannerLayout->addWidget(lblCurrentIPInfo);
     layout->addWidget(GroupBox2);
 
@@ -274,7 +276,11 @@ void TFrmMain::CreatePages()
     IPSetTreeView->setFont(treeFont);
     IPSetTreeView->setContextMenuPolicy(Qt::CustomContextMenu);
     IPSetTreeView->setUniformRowHeights(true);
+    IPSetTreeView->setAccessibleName(QStringLiteral("Available IP Sets"));
     IPSetTreeView->viewport()->installEventFilter(this);
+    // Moving through the sets with the keyboard picks them as a press does.
+    connect(IPSetTreeView, &QTreeWidget::currentItemChanged, this,
+            [this] { RunCommand([this] { IPSetTreeViewMouseDown(); }); });
     connect(IPSetTreeView, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { TreeViewPopUpMenu->popup(IPSetTreeView->viewport()->mapToGlobal(pos)); });
 
@@ -313,6 +319,7 @@ void TFrmMain::CreatePages()
     AdapterTreeview->setObjectName("AdapterTreeview");
     AdapterTreeview->setHeaderHidden(true);
     AdapterTreeview->setUniformRowHeights(true);
+    AdapterTreeview->setAccessibleName(QStringLiteral("Current Configuration"));
     page2->addWidget(AdapterTreeview);
     MainPageControl->addTab(TabSheet2, "Current Configuration");
     layout->addWidget(MainPageControl, 1);
@@ -322,6 +329,8 @@ void TFrmMain::CreatePages()
     StatusBar->setObjectName("StatusBar");
     StatusPanel = new QLabel(ProgramCaption(), StatusBar);
     StatusPanel->setMinimumWidth(50);
+    StatusResult = new TqxStatusResult(StatusBar);
+    StatusBar->addWidget(StatusResult, 1);
     StatusBar->addPermanentWidget(StatusPanel);
 }
 
@@ -413,6 +422,21 @@ void TFrmMain::RefreshStoredSets()
 {
     FIPManager->UpdateUI();
     BuildApplyIPSetMenu();
+    ShowPickedSet();
+}
+
+void TFrmMain::ShowPickedSet()
+{
+    for (int i = 0; i < IPSetTreeView->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = IPSetTreeView->topLevelItem(i);
+        if (node->data(0, TqxIPSetManager::IDRole).toInt() != FIPSetID)
+            continue;
+        IPSetTreeView->setCurrentItem(node);
+        IPSetTreeViewMouseDown();  // also when it was current already
+        return;
+    }
+    FIPSetID = 0;
+    lblCurrentIPInfo->clear();
 }
 
 void TFrmMain::RefreshCurrentConfiguration1Click()
@@ -422,7 +446,10 @@ void TFrmMain::RefreshCurrentConfiguration1Click()
 
 void TFrmMain::RefreshBtnClick()
 {
-    RunCommand([this] { FIPManager->UpdateUI(); });
+    RunCommand([this] {
+        FIPManager->UpdateUI();
+        ShowPickedSet();
+    });
 }
 
 void TFrmMain::BuildApplyIPSetMenu()
@@ -448,6 +475,13 @@ void TFrmMain::Exit1Click() { close(); }
 
 void TFrmMain::closeEvent(QCloseEvent* event)
 {
+    // An apply in progress finishes first (its netsh runs and the wait box's
+    // loop are under way); the window then closes by itself.
+    if (FIPManager && FIPManager->Applying()) {
+        FCloseWhenApplied = true;
+        event->ignore();
+        return;
+    }
     event->accept();
     NetvaneTrayIcon->hide();
     qApp->quit();

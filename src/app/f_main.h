@@ -21,6 +21,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class TqxIPSetManager;
+class TqxStatusResult;
 
 class TFrmMain : public QMainWindow {
     Q_OBJECT
@@ -85,6 +86,7 @@ public:
     QTreeWidget* AdapterTreeview;
     QStatusBar* StatusBar;
     QLabel* StatusPanel;
+    TqxStatusResult* StatusResult;  // the last apply's result, until the next one
     QSystemTrayIcon* NetvaneTrayIcon;
 
     // The 12 pictures of the menus and the tool bar, by index.
@@ -123,6 +125,9 @@ private:
                        const QKeySequence& shortcut = QKeySequence());
 
     void IPSetTreeViewMouseDown();
+    // After the tree is rebuilt: the picked set is selected again and the banner
+    // shows its name as stored now; a set that is gone leaves nothing picked.
+    void ShowPickedSet();
     void ApplicationEvents1Minimize();
     void BuildApplyIPSetMenu();
     void ApplyingChanged(bool applying);
@@ -136,6 +141,7 @@ private:
     int FIPSetID = 0;
     QTimer* FTrayWatch = nullptr;
     bool FTrayDocked = false;
+    bool FCloseWhenApplied = false;
 };
 
 // The main window of the running program.

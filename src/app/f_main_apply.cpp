@@ -1,6 +1,9 @@
 // The main window's activate commands.
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
+
+#include "app/StatusResult.h"
 
 #include "app/f_main.h"
 #include "app/qxApplication.h"
@@ -9,6 +12,7 @@
 void TFrmMain::ActivatetheselectedIPSet1Click()
 {
     RunCommand([this] { FIPManager->ApplyIPSet(FIPSetID); });
+    ShowPickedSet();  // the apply rebuilt the tree
 }
 
 void TFrmMain::ApplyIPSetMenuItemClick()
@@ -18,12 +22,28 @@ void TFrmMain::ApplyIPSetMenuItemClick()
         return;
     FIPSetID = item->data().toInt();
     RunCommand([this] { FIPManager->ApplyIPSet(FIPSetID); });
+    ShowPickedSet();
 }
 
 void TFrmMain::ApplyingChanged(bool applying)
 {
-    // One application at a time: the commands that start one wait until it ends.
-    for (QAction* a : {toolBtnActivateIPSet, ActivatetheselectedIPSet1, ActivatetheselectedIPSet2})
+    // Nothing that opens a window or changes the store runs inside an apply: a
+    // modal dialog there would hold the apply's time limit and pause until it closed.
+    QAction* const commands[] = {
+        toolBtnActivateIPSet, ActivatetheselectedIPSet1, ActivatetheselectedIPSet2,
+        toolBtnManageConnections, ManageConnections1, ManageConnections2,
+        toolBtnAddIPSet, AddNewIPConfigurationSet1, popmnuAddNewIPSet, AddIPSet1,
+        toolbtnEditIPSet, EdittheselectedIPSet1, EdittheSelectedIPSet2, EditIPSet1,
+        toolbtnDeleteIPSet, DeletetheselectedIPSet1, DeletetheselectedIPSet2, DeleteIPSet1,
+        RefreshCurrentConfiguration1, About1,
+    };
+    for (QAction* a : commands)
         a->setEnabled(!applying);
     ApplyIPSet1->setEnabled(!applying);
+    if (applying) {
+        StatusResult->ClearResult();
+    } else if (FCloseWhenApplied) {
+        FCloseWhenApplied = false;
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
 }

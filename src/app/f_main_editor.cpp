@@ -32,7 +32,12 @@ void RunIPSetEditor(QWidget* owner, const QString& caption, Load load)
 void TFrmMain::AddNewIPConfigurationSet1Click()
 {
     RunCommand([this] {
+        TqxTable* sets = IPDBManager()->IPSets();
+        const int before = sets->RecordCount();
         RunIPSetEditor(this, QStringLiteral("Add new IP Set"), [](TFrmIPSet* d) { d->AddIPSet(); });
+        // A saved set is the current row: it becomes the picked one.
+        if (sets->RecordCount() > before)
+            FIPSetID = sets->FieldByName(QStringLiteral("ID")).AsInteger();
         RefreshStoredSets();
     });
 }

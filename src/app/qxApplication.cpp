@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "app/StatusResult.h"
 #include "platform/ProgramFolder.h"
 
 QString ApplicationTitle() { return ProgramCaption() + QLatin1Char(' ') + MakerDomain(); }
@@ -46,17 +47,40 @@ bool TrayIsUsable(const QSystemTrayIcon* tray)
     return tray && tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+namespace {
+
+void KeepInStatusBar(QSystemTrayIcon* tray, const QString& text)
+{
+    auto* window = tray ? qobject_cast<QMainWindow*>(tray->parent()) : nullptr;
+    if (!window)
+        return;
+    QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // A window with a result panel shows it there, shortened to fit with the
+    // whole text as its tooltip; the status bar's own message is cut at its edge.
+    if (auto* panel = window->statusBar()->findChild<TqxStatusResult*>())
+        panel->SetResult(line);
+    else
+        window->statusBar()->showMessage(line);
+}
+
+}  // namespace
+
 void ShowBalloon(QSystemTrayIcon* tray, const QString& text, QSystemTrayIcon::MessageIcon icon)
 {
     if (!tray)
         return;
-    if (TrayIsUsable(tray)) {
+    if (TrayIsUsable(tray))
         tray->showMessage(QStringLiteral("Netvane"), text, icon);
-        return;
-    }
-    if (auto* window = qobject_cast<QMainWindow*>(tray->parent())) {
-        QString line = text;
-        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        window->statusBar()->showMessage(line, 15000);
-    }
+    else
+        KeepInStatusBar(tray, text);
+}
+
+void ShowResult(QSystemTrayIcon* tray, const QString& text, QSystemTrayIcon::MessageIcon icon)
+{
+    ShowBalloon(tray, text, icon);
+    if (TrayIsUsable(tray))
+        KeepInStatusBar(tray, text);
 }

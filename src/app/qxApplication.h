@@ -35,9 +35,15 @@ void RunCommand(F&& command)
 }
 
 // A balloon from the tray icon, titled "Netvane". Where no tray shows the icon, the
-// text goes to the status bar of the window that owns the tray icon instead.
+// text goes to the status bar of the window that owns the tray icon instead, and
+// stays there, whole, until another replaces it.
 void ShowBalloon(QSystemTrayIcon* tray, const QString& text,
                  QSystemTrayIcon::MessageIcon icon = QSystemTrayIcon::Information);
+
+// A balloon as above whose text also stays in the owner window's status bar, tray
+// or not, until the next text replaces it.
+void ShowResult(QSystemTrayIcon* tray, const QString& text,
+                QSystemTrayIcon::MessageIcon icon = QSystemTrayIcon::Information);
 
 // Places a top-level window, frame included, at the centre of its screen's free area.
 void CenterOnScreen(QWidget* window);

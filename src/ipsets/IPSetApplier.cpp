@@ -1,6 +1,7 @@
 #include "ipsets/IPSetApplier.h"
 
 #include "common/qxError.h"
+#include "ipsets/ApplyReport.h"
 #include "platform/ProcessRunner.h"
 #include "store/o_DatabaseConnection.h"
 
@@ -8,8 +9,12 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
 {
     if (!sets->Locate(QStringLiteral("ID"), id))
         return std::nullopt;
-    if (!connections->Locate(QStringLiteral("ID"), sets->FieldByName(QStringLiteral("CONNECTION")).AsInteger()))
-        throw EqxError("Error Applying IP Set");
+    const TqxField connectionId = sets->FieldByName(QStringLiteral("CONNECTION"));
+    if (!connections->Locate(QStringLiteral("ID"), connectionId.AsInteger()))
+        throw EqxError(connectionId.IsNull()
+                           ? "Error Applying IP Set.\nNo connection is chosen for this IP set"
+                           : "Error Applying IP Set.\nThe connection chosen for this IP set is no longer in the "
+                             "connection list");
     const std::string connection =
         connections->FieldByName(QStringLiteral("CONNECTIONNAME")).AsString().toStdString();
     const auto field = [sets](const char* name) { return sets->FieldByName(QLatin1String(name)).AsString().toStdString(); };
@@ -21,27 +26,22 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
     return application;
 }
 
-QStringList TqxIPSetApplier::Run(const IPSetApplication& application) const
+IPSetFailures TqxIPSetApplier::Run(const IPSetApplication& application) const
 {
     ProcessRunOptions options;
     options.ShowWindow = 0;  // SW_HIDE
     options.TimeLimit = TimeLimit;
     options.Pause = Pause;
     options.Pump = Pump;
-    QStringList failures;
-    const std::string address = FailureReason(ExecuteAndWait(application.Lines.Address, options));
-    if (!address.empty())
-        failures << QStringLiteral("setting the address failed: %1").arg(QString::fromStdString(address));
-    const std::string dns = FailureReason(ExecuteAndWait(application.Lines.Dns, options));
-    if (!dns.empty())
-        failures << QStringLiteral("setting the DNS server failed: %1").arg(QString::fromStdString(dns));
+    IPSetFailures failures;
+    failures.Address = FailureReason(ExecuteAndWait(application.Lines.Address, options));
+    failures.Dns = FailureReason(ExecuteAndWait(application.Lines.Dns, options));
     return failures;
 }
 
-QString TqxIPSetApplier::ResultText(const QString& setName, const QStringList& failures)
+QString TqxIPSetApplier::ResultText(const QString& setName, const IPSetFailures& failures)
 {
-    if (failures.isEmpty())
+    if (failures.Empty())
         return QStringLiteral("IP Changed successfully!");
-    return QStringLiteral("%1 was not applied: %2")
-        .arg(setName.isEmpty() ? QStringLiteral("The IP set") : setName, failures.join(QStringLiteral("; ")));
+    return QString::fromStdString(ApplyFailureNotice(setName.toStdString(), failures.Address, failures.Dns));
 }

@@ -11,10 +11,18 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "ipsets/NetshCommand.h"
 
 class TqxTable;
+
+// Why each run failed; empty for a run that succeeded.
+struct IPSetFailures {
+    std::string Address;
+    std::string Dns;
+    bool Empty() const { return Address.empty() && Dns.empty(); }
+};
 
 // One stored set, composed and ready to run.
 struct IPSetApplication {
@@ -28,16 +36,17 @@ public:
     static constexpr std::chrono::milliseconds kPause{1000};
 
     // The set with this ID, composed; nothing when no row has the ID. Raises
-    // "Error Applying IP Set" when the set's connection is gone, and the composer's
-    // refusal for values netsh must not get. Leaves both tables on the rows it read.
+    // "Error Applying IP Set." when the set has no usable connection, and the composer's
+    // refusal for values netsh must not get; the second line of "Error Applying IP
+    // Set." says why the connection is unusable. Leaves both tables on the rows it read.
     static std::optional<IPSetApplication> Prepare(TqxTable* sets, TqxTable* connections, int id);
 
-    // Runs the address line, then the DNS line, both hidden; one text per failed run
-    // ("setting the address failed: <why>"), none when both succeeded.
-    QStringList Run(const IPSetApplication& application) const;
+    // Runs the address line, then the DNS line, both hidden.
+    IPSetFailures Run(const IPSetApplication& application) const;
 
-    // How the outcome is told: "IP Changed successfully!" or which runs failed and why.
-    static QString ResultText(const QString& setName, const QStringList& failures);
+    // How the outcome is told: "IP Changed successfully!" or, in sentences, which
+    // runs failed and why (see ipsets/ApplyReport.h).
+    static QString ResultText(const QString& setName, const IPSetFailures& failures);
 
     std::chrono::milliseconds TimeLimit = kTimeLimit;
     std::chrono::milliseconds Pause = kPause;

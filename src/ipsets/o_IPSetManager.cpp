@@ -172,7 +172,7 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
 
     FApplying = true;
     emit ApplyingChanged(true);
-    QStringList failures;
+    IPSetFailures failures;
     std::exception_ptr error;
     ShowWaitBox();
     try {
@@ -189,6 +189,7 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
     UpdateUI();
     if (error)
         std::rethrow_exception(error);
-    ShowBalloon(FTrayIcon, TqxIPSetApplier::ResultText(application->SetName, failures),
-                failures.isEmpty() ? QSystemTrayIcon::Information : QSystemTrayIcon::Critical);
+    // The result stays in the status bar after the balloon is gone.
+    ShowResult(FTrayIcon, TqxIPSetApplier::ResultText(application->SetName, failures),
+               failures.Empty() ? QSystemTrayIcon::Information : QSystemTrayIcon::Critical);
 }

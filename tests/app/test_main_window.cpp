@@ -10,9 +10,11 @@
 #include <QTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <memory>
 
+#include "app/StatusResult.h"
 #include "app/f_main.h"
 #include "ipsets/o_IPSetManager.h"
 #include "store/StoreSchema.h"
@@ -77,7 +79,7 @@ TEST_F(MainWindowTest, LaysOutItsPagesMenusAndNote)
     EXPECT_FALSE(window->Options1->isVisible());
     EXPECT_EQ(window->Options1->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(window->AddNewIPConfigurationSet1->shortcut(), QKeySequence(Qt::Key_Insert));
-    EXPECT_EQ(window->popmnuAddNewIPSet->text(), "AddNewIPConfigurationSet1");
+    EXPECT_EQ(window->popmnuAddNewIPSet->text(), "Add New IP Configuration Set");
     EXPECT_EQ(window->TrayIconMenu->defaultAction(), window->NetvaneVer31);
     EXPECT_FALSE(window->EditIPSet1->isVisible());
     EXPECT_FALSE(window->DeleteIPSet1->isVisible());
@@ -159,7 +161,7 @@ TEST_F(MainWindowTest, DeleteAsksOnceAndOnlyYesDeletes)
     ASSERT_EQ(Tree()->topLevelItemCount(), 2);
     EXPECT_EQ(Tree()->topLevelItem(0)->text(0), "Home");
     EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
-    EXPECT_EQ(window->IPSetID(), 1);  // still names the deleted set
+    EXPECT_EQ(window->IPSetID(), 0);  // the deleted set is no longer picked
     // The tray's sub-menu follows the store instead of listing the deleted set.
     EXPECT_EQ(ApplyItems(), (QStringList{"Home#2", "Lab#3"}));
 
@@ -210,12 +212,12 @@ TEST_F(MainWindowTest, ActivateAppliesThePickedSetAndATrayItemPicksItsOwn)
     EXPECT_EQ(netsh.Calls()[0].Args[5], "static");
     EXPECT_TRUE(window->toolBtnActivateIPSet->isEnabled());
 
-    // A tray item picks its set for the next activate; the banner stays.
+    // A tray item picks its set for the next activate, and the banner names it.
     window->ApplyIPSet1->actions().at(1)->trigger();
     ASSERT_EQ(netsh.Calls().size(), 4u);
     EXPECT_EQ(netsh.Calls()[2].Args[5], "dhcp");
     EXPECT_EQ(window->IPSetID(), 2);
-    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Office");
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Home");
     window->ActivatetheselectedIPSet2->trigger();
     EXPECT_EQ(netsh.Calls().size(), 6u);
     EXPECT_EQ(netsh.Calls()[4].Args[5], "dhcp");
@@ -231,8 +233,111 @@ TEST_F(MainWindowTest, ASetWithoutItsConnectionShowsTheErrorBox)
     box.Arm(QMessageBox::Ok);
     window->ActivatetheselectedIPSet1->trigger();
     EXPECT_EQ(box.shown, 1);
-    EXPECT_EQ(box.text, "Error Applying IP Set.");
+    EXPECT_EQ(box.text, "Error Applying IP Set.\nThe connection chosen for this IP set is no longer in the "
+                        "connection list.");
     EXPECT_EQ(box.caption, "Netvane Ver3 www.quorvex.example");
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_TRUE(netsh.Calls().empty());
+}
+
+TEST_F(MainWindowTest, MovingThroughTheSetsWithTheKeyboardPicksThem)
+{
+    ThreeSets();
+    Open();
+    Tree()->setFocus();
+    const struct {
+        Qt::Key key;
+        int id;
+        const char* banner;
+    } steps[] = {
+        {Qt::Key_Down, 1, "Office"}, {Qt::Key_Down, 2, "Home"}, {Qt::Key_End, 3, "Lab"},
+        {Qt::Key_Up, 2, "Home"},     {Qt::Key_Home, 1, "Office"}, {Qt::Key_PageDown, 3, "Lab"},
+        {Qt::Key_PageUp, 1, "Office"},
+    };
+    if (!Tree()->currentItem())
+        QTest::keyClick(Tree(), Qt::Key_Home);  // the first key only makes a row current
+    Tree()->clearSelection();
+    Tree()->setCurrentItem(nullptr);
+    for (const auto& step : steps) {
+        QTest::keyClick(Tree(), step.key);
+        EXPECT_EQ(window->IPSetID(), step.id) << step.banner;
+        EXPECT_EQ(window->lblCurrentIPInfo->text(), step.banner);
+    }
+    // What the keyboard picked is what Activate applies.
+    FakeNetsh netsh;
+    window->IPManager()->SetCommandPause(std::chrono::milliseconds(0));
+    QTest::keyClick(Tree(), Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(netsh.Calls().size(), 2u);
+    EXPECT_EQ(netsh.Calls()[0].Args[4], "eth0");
+    EXPECT_EQ(netsh.Calls()[0].Args[6], "10.0.0.5");
+}
+
+TEST_F(MainWindowTest, NothingRunsInsideAnApplyAndClosingWaitsForIt)
+{
+    ThreeSets();
+    FakeNetsh netsh;
+    netsh.SetSleep(std::chrono::milliseconds(300));
+    Open();
+    window->IPManager()->SetCommandPause(std::chrono::milliseconds(0));
+    Press(Tree()->topLevelItem(1));
+    window->StatusResult->SetResult("an earlier result");
+
+    QAction* const commands[] = {
+        window->toolBtnAddIPSet, window->AddNewIPConfigurationSet1, window->popmnuAddNewIPSet, window->AddIPSet1,
+        window->toolbtnEditIPSet, window->EdittheselectedIPSet1, window->EdittheSelectedIPSet2, window->EditIPSet1,
+        window->toolbtnDeleteIPSet, window->DeletetheselectedIPSet1, window->DeletetheselectedIPSet2,
+        window->DeleteIPSet1, window->toolBtnManageConnections, window->ManageConnections1,
+        window->ManageConnections2, window->About1, window->RefreshCurrentConfiguration1,
+        window->toolBtnActivateIPSet, window->ActivatetheselectedIPSet1, window->ActivatetheselectedIPSet2,
+        window->ApplyIPSet1->menuAction(),
+    };
+    QStringList enabledDuring;
+    QString resultDuring = "not looked at";
+    bool visibleAfterClose = false;
+    QTimer::singleShot(100, [&] {
+        for (QAction* a : commands)
+            if (a->isEnabled())
+                enabledDuring << a->objectName() + a->text();
+        resultDuring = window->StatusResult->Result();
+        // A dialog started now would run inside the apply: nothing opens.
+        window->toolBtnAddIPSet->trigger();
+        window->About1->trigger();
+        window->close();
+        visibleAfterClose = window->isVisible();
+    });
+    window->ActivatetheselectedIPSet1->trigger();
+    EXPECT_TRUE(enabledDuring.isEmpty()) << enabledDuring.join(", ").toStdString();
+    EXPECT_TRUE(resultDuring.isEmpty()) << resultDuring.toStdString();
+    EXPECT_TRUE(visibleAfterClose);
+    EXPECT_EQ(netsh.Calls().size(), 2u);
+    EXPECT_EQ(window->StatusResult->Result(), "IP Changed successfully!");
+    for (QAction* a : commands)
+        EXPECT_EQ(a->isEnabled(), a->isVisible()) << a->objectName().toStdString();  // hidden ones stay off
+    // The held close goes ahead once the apply is over.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
+}
+
+TEST_F(MainWindowTest, TheLastResultStaysInTheStatusBarWhole)
+{
+    Sql("INSERT INTO Connections (CONNECTIONNAME) VALUES ('eth0')");
+    Sql("INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, GATEWAY, DNS, DHCP, CONNECTION) VALUES"
+        " ('Office', '10.0.0.5', '255.0.0.0', '', '', 0, 1)");
+    FakeNetsh netsh;
+    netsh.SetExitCode(1);
+    const QString reason = "the connection profile could not be changed because " + QString(120, 'x');
+    netsh.SetStdout(reason.toStdString());
+    Open();
+    window->IPManager()->SetCommandPause(std::chrono::milliseconds(0));
+    Press(Tree()->topLevelItem(0));
+    window->ActivatetheselectedIPSet1->trigger();
+    const QString notice = "Office was not applied. Setting the address and the DNS server failed: " + reason + ".";
+    TqxStatusResult* panel = window->StatusResult;
+    EXPECT_EQ(panel->Result(), notice);
+    // Too long for the window: shortened on screen, whole in the tooltip.
+    EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
+    EXPECT_EQ(panel->toolTip(), notice);
+    // Wide enough again: shown whole, no tooltip needed.
+    panel->SetResult("IP Changed successfully!");
+    EXPECT_EQ(panel->text(), "IP Changed successfully!");
+    EXPECT_TRUE(panel->toolTip().isEmpty());
 }

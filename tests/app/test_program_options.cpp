@@ -122,7 +122,8 @@ TEST(ProgramOptions, ApplyRunsTheNetshBesideTheProgramAndTellsTheOutcome)
         const ProgramRun r = copy.Run({"--apply", "Office"});
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.contains("Office was not applied: setting the address failed: netsh: not permitted"))
+        EXPECT_TRUE(r.err.contains(
+            "Office was not applied. Setting the address and the DNS server failed: netsh: not permitted."))
             << r.err.toStdString();
     }
     // Names that find no single set, and a set whose connection is gone: nothing runs.
@@ -132,7 +133,8 @@ TEST(ProgramOptions, ApplyRunsTheNetshBesideTheProgramAndTellsTheOutcome)
         {"Nowhere", "netvane: no IP set is named \"Nowhere\"\n"},
         {"office", "netvane: no IP set is named \"office\"\n"},
         {"Roaming", "netvane: 2 IP sets are named \"Roaming\"; give one of them another name to apply it.\n"},
-        {"Orphan", "netvane: Error Applying IP Set.\n"},
+        {"Orphan", "netvane: Error Applying IP Set.\nThe connection chosen for this IP set is no longer in the "
+                   "connection list.\n"},
     };
     for (const auto& [name, said] : refusals) {
         FakeNetsh netsh;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -114,6 +115,10 @@ TEST_F(EditorCommandTest, AddStoresTheSetAndRebuildsTreeAndTrayMenu)
     EXPECT_EQ(caption, "Add new IP Set");
     ASSERT_NE(Node("Lab"), nullptr);
     EXPECT_TRUE(TrayItems().contains("Lab"));
+    // The new set is selected and picked.
+    EXPECT_EQ(window->IPSetTreeView->currentItem(), Node("Lab"));
+    EXPECT_EQ(window->IPSetID(), 3);
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Lab");
 }
 
 TEST_F(EditorCommandTest, EditRenamesTheSetInTreeAndTrayMenu)
@@ -133,6 +138,9 @@ TEST_F(EditorCommandTest, EditRenamesTheSetInTreeAndTrayMenu)
     EXPECT_EQ(Node("Office"), nullptr);
     EXPECT_TRUE(TrayItems().contains("Head Office"));
     EXPECT_FALSE(TrayItems().contains("Office"));
+    EXPECT_EQ(window->IPSetTreeView->currentItem(), Node("Head Office"));
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Head Office");
+    EXPECT_EQ(window->IPSetID(), 1);
 }
 
 TEST_F(EditorCommandTest, EditWithoutAPickedSetDoesNothing)
@@ -143,6 +151,9 @@ TEST_F(EditorCommandTest, EditWithoutAPickedSetDoesNothing)
     Pick("Office");
     Sql("DELETE FROM IPSets WHERE IPSET_NAME = 'Office'");
     window->RefreshCurrentConfiguration1Click();
+    // The refresh no longer finds the picked set: nothing is picked.
+    EXPECT_EQ(window->IPSetID(), 0);
+    EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
     EXPECT_FALSE(Run(&TFrmMain::EdittheselectedIPSet1Click, never));
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+// What the user is told when an IP set was not applied: one sentence per failed
+// step, a reason said once when both steps failed for it.
+//
+//   ApplyFailureNotice("Office", "unknown connection", "")
+//   -> "Office was not applied. Setting the address failed: unknown connection."
+#include <string>
+
+// addressFailure and dnsFailure are the steps' reasons, empty for a step that
+// succeeded; at least one is not empty. An empty set name reads "The IP set".
+std::string ApplyFailureNotice(const std::string& setName, const std::string& addressFailure,
+                               const std::string& dnsFailure);
