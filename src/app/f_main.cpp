@@ -262,6 +262,7 @@ void TFrmMain::CreatePages()
 
     MainPageControl = new QTabWidget(central);
     MainPageControl->setObjectName("MainPageControl");
+    MainPageControl->setAccessibleName(QStringLiteral("IP Sets and Current Configuration"));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName("TabSheet1");
     auto* page1 = new QVBoxLayout(TabSheet1);
@@ -290,6 +291,7 @@ void TFrmMain::CreatePages()
     noteLayout->setContentsMargins(2, 2, 2, 2);
     InfoMemo = new QTextEdit(GroupBox1);
     InfoMemo->setObjectName("InfoMemo");
+    InfoMemo->setAccessibleName(QStringLiteral("Rights needed"));
     InfoMemo->setReadOnly(true);
     InfoMemo->setEnabled(false);
     InfoMemo->setFrameShape(QFrame::NoFrame);

@@ -75,6 +75,9 @@ void TqxIPEdit::CreateControls()
     AddDot();
     AddEditor();
     FControlsCreated = true;
+    // A label's buddy, or code that focuses the control, lands in the first part.
+    setFocusProxy(FEditors.first());
+    SetCaption(FCaption);
     // Tall enough for the part editors' frames and text in the current font.
     int height = 21;
     for (QLineEdit* e : FEditors)
@@ -128,6 +131,14 @@ int TqxIPEdit::GetControlsWidth() const
 }
 
 QSize TqxIPEdit::sizeHint() const { return size(); }
+
+void TqxIPEdit::SetCaption(const QString& value)
+{
+    FCaption = value;
+    setAccessibleName(value);
+    for (int i = 0; i < FEditors.size(); ++i)
+        FEditors[i]->setAccessibleName(QStringLiteral("%1, part %2 of %3").arg(value).arg(i + 1).arg(FEditors.size()));
+}
 
 QLineEdit* TqxIPEdit::Editor(int tag) const
 {
@@ -229,8 +240,10 @@ bool TqxIPEdit::EditorKeyPress(QLineEdit* editor, char key)
     if (key == kBackspace) {
         // left alone
     } else if (key == kReturn) {
-        if (!CommitFromTyping())
-            return false;  // the failure ends the handling
+        // Enter commits the address and goes no further: a dialog's default
+        // button does not take it as well.
+        CommitFromTyping();
+        return true;
     } else if (key == '.') {
         swallow = true;
         FocusNextEditor(editor);

@@ -38,6 +38,10 @@ public:
     bool PartsEmpty() const;
     // Part editor 1..4 (nullptr before they are built).
     QLineEdit* Editor(int tag) const;
+    // The name a screen reader says for the control, "IP Address" unless set; its
+    // part boxes are "<name>, part 1 of 4" and so on.
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& value);
     // Drops a failure of a typed commit that has not been shown yet, for a caller
     // that reports the same address itself.
     void DiscardPendingReport() { FPendingReport.clear(); }
@@ -78,4 +82,5 @@ private:
     QList<QLineEdit*> FEditors;
     QList<QLabel*> FDots;
     QString FPendingReport;
+    QString FCaption = QStringLiteral("IP Address");
 };

@@ -86,6 +86,7 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     qxFileInfoListView1 = new TqxFileInfoListView(GroupBox1);
     qxFileInfoListView1->setObjectName(QStringLiteral("qxFileInfoListView1"));
+    qxFileInfoListView1->setAccessibleName(QStringLiteral("Version Information"));
     qxFileInfoListView1->setFixedWidth(247);
 
     Panel2 = new QFrame(GroupBox1);

@@ -46,12 +46,13 @@ TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
     Panel1->setFixedHeight(48);
     btnOk = new QPushButton(QStringLiteral("Ok"), Panel1);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), Panel1);
-    // Neither button answers Enter: Enter commits an address in the address controls.
+    // Ok answers Enter (in the name field, say); in an address control Enter
+    // commits the address instead, and focus on a button does not make it the default.
     for (QPushButton* b : {btnOk, btnCancel}) {
         b->setAutoDefault(false);
-        b->setDefault(false);
         b->setMinimumWidth(75);
     }
+    btnOk->setDefault(true);
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(8, 0, 8, 0);
     bar->addWidget(btnOk);
@@ -86,6 +87,12 @@ TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
     edtConnection->installEventFilter(this);
     DHCPCheck = new QCheckBox(QStringLiteral("DHCP Enabled"), TabSheet1);
     edtIPSetName->setObjectName(QStringLiteral("edtIPSetName"));
+    // What a screen reader says for each field: the labels' words without their colons.
+    edtIPSetName->setAccessibleName(QStringLiteral("IP Set Name"));
+    edtSubNetMask->SetCaption(QStringLiteral("Subnet Mask"));
+    edtDefGateway->SetCaption(QStringLiteral("Default Gateway"));
+    edtDns->SetCaption(QStringLiteral("DNS Server"));
+    edtConnection->setAccessibleName(QStringLiteral("Connection"));
     edtConnection->setObjectName(QStringLiteral("edtConnection"));
     DHCPCheck->setObjectName(QStringLiteral("DHCPCheck"));
 
@@ -98,8 +105,10 @@ TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
                                                   {Label5, edtDns},        {Label6, edtConnection},
                                                   {nullptr, DHCPCheck}};
     for (int r = 0; r < rows.size(); ++r) {
-        if (rows[r].first)
+        if (rows[r].first) {
             grid->addWidget(rows[r].first, r, 0);
+            rows[r].first->setBuddy(rows[r].second);
+        }
         grid->addWidget(rows[r].second, r, 1, Qt::AlignLeft | Qt::AlignVCenter);
     }
     edtIPSetName->setMinimumWidth(230);

@@ -375,6 +375,7 @@ TFrmManageConnections::TFrmManageConnections(QWidget* owner) : QDialog(owner)
     dsConnections->setObjectName(QStringLiteral("dsConnections"));
     ConnectionsDBGrid = new TqxDBGrid(this);
     ConnectionsDBGrid->setObjectName(QStringLiteral("ConnectionsDBGrid"));
+    ConnectionsDBGrid->setAccessibleName(windowTitle());
     ConnectionsDBGrid->setModel(dsConnections);
     connect(dsConnections, &QAbstractItemModel::modelReset, ConnectionsDBGrid, &TqxDBGrid::FollowTable);
     ConnectionsDBGrid->setColumnWidth(0, 200);

@@ -20,6 +20,7 @@
 #include "store/StoreSchema.h"
 #include "store/o_DatabaseConnection.h"
 #include "platform/FakeNetsh.h"
+#include "support/AccessibleNames.h"
 #include "support/ModalAnswer.h"
 #include "support/StoreBesideProgram.h"
 
@@ -340,4 +341,22 @@ TEST_F(MainWindowTest, TheLastResultStaysInTheStatusBarWhole)
     panel->SetResult("IP Changed successfully!");
     EXPECT_EQ(panel->text(), "IP Changed successfully!");
     EXPECT_TRUE(panel->toolTip().isEmpty());
+}
+
+TEST_F(MainWindowTest, EveryFocusableWidgetHasAnAccessibleNameAndMenusHaveMnemonics)
+{
+    ThreeSets();
+    Open();
+    EXPECT_EQ(FocusableWithoutName(window.get()), QStringList());
+    const auto* treeFace = QAccessible::queryAccessibleInterface(window->IPSetTreeView);
+    EXPECT_EQ(treeFace->text(QAccessible::Name), "Available IP Sets");
+    QStringList titles;
+    for (QMenu* menu : {window->File1, window->Connections1, window->IPSets1, window->Help1})
+        titles << menu->title();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Connections", "&IP Sets", "&Help"}));
+    // Alt+F opens File.
+    window->activateWindow();
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->File1->isVisible(); }, 2000));
+    window->File1->close();
 }

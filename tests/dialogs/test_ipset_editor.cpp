@@ -14,6 +14,7 @@
 #include "controls/o_QXIPEdit.h"
 #include "dialogs/f_IPSet.h"
 #include "store/o_DatabaseConnection.h"
+#include "support/AccessibleNames.h"
 #include "support/ModalAnswer.h"
 #include "support/TempStore.h"
 
@@ -399,6 +400,43 @@ TEST_F(IPSetEditorTest, DeleteKeyClearsTheConnection)
     store.IPSets()->Refresh();
     ASSERT_TRUE(store.IPSets()->Locate("ID", id));
     EXPECT_TRUE(store.IPSets()->FieldByName("CONNECTION").IsNull());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(IPSetEditorTest, LabelsLeadToTheirFieldsAndEveryFieldHasAName)
+{
+    const QList<QPair<QLabel*, QWidget*>> pairs = {
+        {dialog->Label1, dialog->edtIPSetName}, {dialog->Label2, dialog->edtIPAddress},
+        {dialog->Label3, dialog->edtSubNetMask}, {dialog->Label4, dialog->edtDefGateway},
+        {dialog->Label5, dialog->edtDns},       {dialog->Label6, dialog->edtConnection}};
+    for (const auto& [label, field] : pairs)
+        EXPECT_EQ(label->buddy(), field) << label->text().toStdString();
+    const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    EXPECT_EQ(name(dialog->edtIPAddress->Editor(1)), "IP Address, part 1 of 4");
+    EXPECT_EQ(name(dialog->edtDefGateway->Editor(4)), "Default Gateway, part 4 of 4");
+    EXPECT_EQ(name(dialog->edtDns), "DNS Server");
+    EXPECT_EQ(FocusableWithoutName(dialog.get()), QStringList());
+    EXPECT_TRUE(dialog->btnOk->isDefault());
+}
+
+TEST_F(IPSetEditorTest, EnterInTheNameFieldSavesButInAnAddressOnlyCommitsIt)
+{
+    dialog->AddIPSet();
+    Exec([](TFrmIPSet* d) {
+        d->edtIPSetName->setText("Quick");
+        TypeAddress(d->edtDns, "10.0.0.2");
+        QTest::keyClick(kFocused, Qt::Key_Return);
+        EXPECT_EQ(d->edtDns->IP(), "10.0.0.2");
+        EXPECT_TRUE(d->isVisible());
+        d->DHCPCheck->setChecked(true);
+        d->edtIPSetName->setFocus();
+        QTest::keyClick(kFocused, Qt::Key_Return);
+        EXPECT_FALSE(d->isVisible());
+    });
+    EXPECT_TRUE(LocateStored("Quick"));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "dialogs/f_manageconnections.h"
 #include "store/StoreSchema.h"
 #include "store/o_DatabaseConnection.h"
+#include "support/AccessibleNames.h"
 #include "support/ModalAnswer.h"
 #include "support/TempStore.h"
 
@@ -103,6 +104,13 @@ TEST_F(ConnectionListTest, ShowsTheNamesInTableOrderUnderOneColumn)
     QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(ConnectionListTest, EveryFocusableWidgetHasAnAccessibleName)
+{
+    Open({"LAN"});
+    EXPECT_EQ(FocusableWithoutName(dialog.get()), QStringList());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Grid())->text(QAccessible::Name), "Connection Name List");
 }
 
 TEST_F(ConnectionListTest, NewRowIsSavedWhenTheCursorLeavesIt)
