@@ -23,18 +23,28 @@ cp "$build/bin/netvane" "$build/bench/bench_empty_window" "$dir/"; mkdir "$dir/D
   done
   echo "COMMIT;"
 } | sqlite3 "$dir/DataBase/ipdb.ipdb"
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x900x24 >/dev/null 2>&1 & xvfb=$!
-sleep 1
+# A display of its own, far from those others on this machine may be using.
+for attempt in $(seq 1 20); do
+  display=:$((300 + RANDOM % 600))
+  [[ -e /tmp/.X11-unix/X${display#:} || -e /tmp/.X${display#:}-lock ]] && continue
+  # -noreset: a server that resets whenever its last client goes refuses the next one for a moment.
+  Xvfb "$display" -nolisten tcp -noreset -screen 0 1024x900x24 >/dev/null 2>&1 & xvfb=$!
+  for _ in $(seq 1 40); do [[ -S /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
+  kill -0 "$xvfb" 2>/dev/null && [[ -S /tmp/.X11-unix/X${display#:} ]] && break
+  xvfb=
+done
+[[ -n $xvfb ]] || { echo "no display could be started" >&2; exit 1; }
 
 # Milliseconds from start to the window named $2 being on screen.
 time_to_window() {
   local start end pid
   start=$(date +%s%N)
   # A runtime folder of its own: a Netvane window the user has open would take the start over.
-  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$1" >/dev/null 2>&1 & pid=$!
+  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$1" >/dev/null 2>"$dir/stderr" & pid=$!
   # Polled in a tight loop: xdotool's own --sync waits in half-second steps.
-  until DISPLAY=$display xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do :; done
+  until DISPLAY=$display xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended without showing its window:" >&2; cat "$dir/stderr" >&2; exit 1; }
+  done
   end=$(date +%s%N)
   kill "$pid"; wait "$pid" 2>/dev/null || true
   echo $(( (end - start) / 1000000 ))

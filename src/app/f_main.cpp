@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "adapters/o_AdapterInformation.h"
+#include "app/LazyIcon.h"
 #include "app/StatusResult.h"
 #include "app/TaskbarButton.h"
 #include "app/qxApplication.h"
@@ -59,29 +60,47 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     CreateImages();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/netvane.svg")));
+    setWindowIcon(LazyIcon(QStringLiteral(":/icons/netvane.svg")));
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreatePages();
-    CreateTray();
     resize(588, 750);
 
     MainPageControl->setCurrentIndex(0);
-    NetworkAdapterManager().EnumerateNetworkAdapters();
     IPDBManager()->InitializeDataBase();
-    DiscoverConnections();
     FIPManager = new TqxIPSetManager(this);
     FIPManager->SetIPSetDataSet(IPDBManager()->IPSets());
     FIPManager->SetConnectionsDataSet(IPDBManager()->ConnectionNames());
     FIPManager->SetIPSetTreeView(IPSetTreeView);
     FIPManager->SetAdapterTreeview(AdapterTreeview);
-    FIPManager->SetTrayIcon(NetvaneTrayIcon);
     connect(FIPManager, &TqxIPSetManager::ApplyingChanged, this, &TFrmMain::ApplyingChanged);
-    FIPManager->UpdateUI();
-    BuildApplyIPSetMenu();
 
     CenterOnScreen(this);
+    // The store is open and sound; what the window's first appearance does not
+    // need waits until it is up.
+    QTimer::singleShot(0, this, &TFrmMain::FinishStartup);
+}
+
+void TFrmMain::FinishStartup()
+{
+    try {
+        // The tray icon asks the desktop over D-Bus whether there is a tray: the
+        // first D-Bus contact, slow beside everything else here.
+        CreateTray();
+        FIPManager->SetTrayIcon(NetvaneTrayIcon);
+        if (FStartMinimized && !TrayIsUsable(NetvaneTrayIcon))
+            showMinimized();
+        // The first adapter snapshot, which the discovery reads.
+        NetworkAdapterManager().EnumerateNetworkAdapters();
+        DiscoverConnections();  // after the tray: its news may come as balloons
+        RefreshStoredSets();
+    } catch (const std::exception& e) {
+        // Still part of starting: it ends the program as any start-up error does.
+        hide();
+        ReportStartupFailure(e);
+        QCoreApplication::exit(1);
+    }
 }
 
 TFrmMain::~TFrmMain() = default;
@@ -90,7 +109,7 @@ void TFrmMain::CreateImages()
 {
     Q_INIT_RESOURCE(icons);
     for (const char* name : kPictures)
-        MenuImageList << QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+        MenuImageList << LazyIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
 }
 
 QAction* TFrmMain::NewAction(const QString& name, const QString& caption, int picture, const QKeySequence& shortcut)
@@ -338,7 +357,7 @@ void TFrmMain::CreatePages()
 
 void TFrmMain::CreateTray()
 {
-    NetvaneTrayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/netvane.svg")), this);
+    NetvaneTrayIcon = new QSystemTrayIcon(LazyIcon(QStringLiteral(":/icons/netvane.svg")), this);
     NetvaneTrayIcon->setObjectName("NetvaneTrayIcon");
     NetvaneTrayIcon->setToolTip(ApplicationTitle());
     NetvaneTrayIcon->setContextMenu(TrayIconMenu);
@@ -485,7 +504,8 @@ void TFrmMain::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    NetvaneTrayIcon->hide();
+    if (NetvaneTrayIcon)
+        NetvaneTrayIcon->hide();
     qApp->quit();
 }
 

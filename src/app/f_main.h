@@ -26,9 +26,14 @@ class TqxStatusResult;
 class TFrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the store and fills the trees; raises EqxError when the store cannot be opened.
+    // Opens the store; raises EqxError when it cannot be opened. The trees, the tray
+    // icon and the connection discovery follow once the event loop runs.
     explicit TFrmMain(QWidget* parent = nullptr);
     ~TFrmMain() override;
+
+    // Instead of show() at start: hidden behind the tray icon where a tray shows it,
+    // otherwise minimized with its task-bar button; decided once the tray is known.
+    void ShowMinimizedAtStart() { FStartMinimized = true; }
 
     int IPSetID() const { return FIPSetID; }
     TqxIPSetManager* IPManager() const { return FIPManager; }
@@ -87,7 +92,7 @@ public:
     QStatusBar* StatusBar;
     QLabel* StatusPanel;
     TqxStatusResult* StatusResult;  // the last apply's result, until the next one
-    QSystemTrayIcon* NetvaneTrayIcon;
+    QSystemTrayIcon* NetvaneTrayIcon = nullptr;  // made once the window is up
 
     // The 12 pictures of the menus and the tool bar, by index.
     QVector<QIcon> MenuImageList;
@@ -136,12 +141,15 @@ private:
     // Refills both trees and the tray's sub-menu after the stored IP sets changed.
     void RefreshStoredSets();
     void UpdateTrayPresence();
+    // Start-up work the window's first appearance does not wait for.
+    void FinishStartup();
 
     TqxIPSetManager* FIPManager = nullptr;
     int FIPSetID = 0;
     QTimer* FTrayWatch = nullptr;
     bool FTrayDocked = false;
     bool FCloseWhenApplied = false;
+    bool FStartMinimized = false;
 };
 
 // The main window of the running program.

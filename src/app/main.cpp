@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/ConsoleCommands.h"
@@ -68,15 +69,17 @@ int RunWindow(int argc, char** argv, bool minimized)
             QMessageBox::critical(nullptr, ApplicationTitle(), message);
         return 1;
     }
-    CreateHiddenWaitBox();
-    CreateAboutWindow();
     if (const QString made = IPDBManager()->MadeStorePath(); !made.isEmpty())
         FrmMain->statusBar()->showMessage(StoreMadeMessage(made));
-    // Hidden only where a tray icon leads back; otherwise minimized, with its task-bar button.
     if (!minimized)
         FrmMain->show();
-    else if (!TrayIsUsable(FrmMain->NetvaneTrayIcon))
-        FrmMain->showMinimized();
+    else
+        FrmMain->ShowMinimizedAtStart();
+    // Hidden until used: made once the main window is up.
+    QTimer::singleShot(0, [] {
+        CreateHiddenWaitBox();
+        CreateAboutWindow();
+    });
     const int status = app.exec();
     HideWaitBox();
     delete FrmMain;

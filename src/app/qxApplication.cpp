@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <cstdio>
 
 #include "app/StatusResult.h"
 #include "platform/ProgramFolder.h"
@@ -30,6 +32,15 @@ void ShowErrorBox(const QString& message)
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
                     QString::fromStdString(MessageWithFullStop(message.toStdString())), QMessageBox::Ok);
     box.exec();
+}
+
+void ReportStartupFailure(const std::exception& error)
+{
+    const QString message = QString::fromStdString(MessageWithFullStop(error.what()));
+    std::fprintf(stderr, "netvane: %s\n", qPrintable(message));
+    // Nobody could answer a box on the offscreen platform.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QMessageBox::critical(nullptr, ApplicationTitle(), message);
 }
 
 void CenterOnScreen(QWidget* window)

@@ -45,6 +45,10 @@ void ShowBalloon(QSystemTrayIcon* tray, const QString& text,
 void ShowResult(QSystemTrayIcon* tray, const QString& text,
                 QSystemTrayIcon::MessageIcon icon = QSystemTrayIcon::Information);
 
+// What an error that ends the start tells: "netvane: <message>" on standard error
+// and, where someone can answer it, the error box.
+void ReportStartupFailure(const std::exception& error);
+
 // Places a top-level window, frame included, at the centre of its screen's free area.
 void CenterOnScreen(QWidget* window);
 
