@@ -14,6 +14,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -60,7 +62,6 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     CreateImages();
-    setWindowIcon(LazyIcon(QStringLiteral(":/icons/netvane.svg")));
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -87,6 +88,8 @@ void TFrmMain::FinishStartup()
     try {
         // The tray icon asks the desktop over D-Bus whether there is a tray: the
         // first D-Bus contact, slow beside everything else here.
+        // Drawn in four sizes for the window manager: not worth holding the window for.
+        setWindowIcon(LazyIcon(QStringLiteral(":/icons/netvane.svg")));
         CreateTray();
         FIPManager->SetTrayIcon(NetvaneTrayIcon);
         if (FStartMinimized && !TrayIsUsable(NetvaneTrayIcon))
@@ -319,10 +322,16 @@ void TFrmMain::CreatePages()
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Window));
     memoPalette.setColor(QPalette::Disabled, QPalette::Base, memoPalette.color(QPalette::Window));
     InfoMemo->setPalette(memoPalette);
-    for (const char* line : kInfoLines) {
-        InfoMemo->append(QLatin1String(line));
-        InfoMemo->setAlignment(Qt::AlignCenter);
-    }
+    // Set in one go: a line at a time lays the document out again for each.
+    QStringList lines;
+    for (const char* line : kInfoLines)
+        lines << QLatin1String(line);
+    InfoMemo->setPlainText(lines.join(QLatin1Char('\n')));
+    QTextCursor everything(InfoMemo->document());
+    everything.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignCenter);
+    everything.mergeBlockFormat(centred);
     noteLayout->addWidget(InfoMemo);
     Splitter1->addWidget(IPSetTreeView);
     Splitter1->addWidget(GroupBox1);
