@@ -25,7 +25,7 @@
 #include <QVBoxLayout>
 
 #include "adapters/o_AdapterInformation.h"
-#include "app/LazyIcon.h"
+#include "app/Pictures.h"
 #include "app/StatusResult.h"
 #include "app/TaskbarButton.h"
 #include "app/qxApplication.h"
@@ -89,7 +89,7 @@ void TFrmMain::FinishStartup()
         // The tray icon asks the desktop over D-Bus whether there is a tray: the
         // first D-Bus contact, slow beside everything else here.
         // Drawn in four sizes for the window manager: not worth holding the window for.
-        setWindowIcon(LazyIcon(QStringLiteral(":/icons/netvane.svg")));
+        setWindowIcon(ProgramPicture("netvane"));
         CreateTray();
         FIPManager->SetTrayIcon(NetvaneTrayIcon);
         if (FStartMinimized && !TrayIsUsable(NetvaneTrayIcon))
@@ -110,9 +110,8 @@ TFrmMain::~TFrmMain() = default;
 
 void TFrmMain::CreateImages()
 {
-    Q_INIT_RESOURCE(icons);
     for (const char* name : kPictures)
-        MenuImageList << LazyIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+        MenuImageList << ProgramPicture(name);
 }
 
 QAction* TFrmMain::NewAction(const QString& name, const QString& caption, int picture, const QKeySequence& shortcut)
@@ -366,7 +365,7 @@ void TFrmMain::CreatePages()
 
 void TFrmMain::CreateTray()
 {
-    NetvaneTrayIcon = new QSystemTrayIcon(LazyIcon(QStringLiteral(":/icons/netvane.svg")), this);
+    NetvaneTrayIcon = new QSystemTrayIcon(ProgramPicture("netvane"), this);
     NetvaneTrayIcon->setObjectName("NetvaneTrayIcon");
     NetvaneTrayIcon->setToolTip(ApplicationTitle());
     NetvaneTrayIcon->setContextMenu(TrayIconMenu);

@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#ifdef NETVANE_SVG_PICTURES
 #include <QSvgRenderer>
+#endif
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <memory>
@@ -54,12 +56,17 @@ QFont DialogFont()
 
 QPixmap Banner()
 {
+#ifndef NETVANE_SVG_PICTURES
+    // Rendered at its size by the build.
+    return QPixmap(QStringLiteral(":/about/quorvex-banner-422x87.png"));
+#else
     QSvgRenderer svg(QStringLiteral(":/about/banner.svg"));
     QPixmap picture(422, 87);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     svg.render(&painter);
     return picture;
+#endif
 }
 
 }  // namespace

@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include "store/StoreSchema.h"
 
@@ -22,7 +25,7 @@ struct Installed {
 
     Installed()
     {
-        program = dir.filePath("netvane");
+        program = dir.filePath(QFileInfo(NETVANE_PROGRAM).fileName());
         QFile::copy(NETVANE_PROGRAM, program);
         store = dir.filePath("DataBase/ipdb.ipdb");
     }
@@ -100,6 +103,18 @@ TEST(StartUp, EndsWhenTheStoreIsAnOldJetFile)
     ExpectRefusal(inst, "Jet/Access");
 }
 
+#ifdef _WIN32
+TEST(StartUp, EndsWhenTheStoreIsReadOnly)
+{
+    // The read-only attribute binds administrators too.
+    Installed inst;
+    QDir(inst.dir.path()).mkdir("DataBase");
+    CreateEmptyStore(inst.store);
+    QFile::setPermissions(inst.store, QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther);
+    ExpectRefusal(inst, "read-only");
+    QFile::setPermissions(inst.store, QFile::ReadOwner | QFile::WriteOwner);  // so the folder can go
+}
+#else
 TEST(StartUp, EndsWhenTheStoreIsReadOnly)
 {
     const QString setpriv = QStandardPaths::findExecutable("setpriv");
@@ -118,6 +133,7 @@ TEST(StartUp, EndsWhenTheStoreIsReadOnly)
     // QTemporaryDir's parent must be reachable too.
     ExpectRefusal(inst, "read-only", {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
 }
+#endif
 
 TEST(StartUp, OpensTheStoreBesideTheProgramFromAnyWorkingDirectory)
 {

@@ -10,7 +10,8 @@
 #include "store/o_DatabaseConnection.h"
 
 struct TempStore {
-    QTemporaryDir dir;
+    // Blanks and letters beyond ASCII, as in a user's own folder names.
+    QTemporaryDir dir{QDir::tempPath() + QString::fromUtf8("/Mes R\xc3\xa9seaux-XXXXXX")};
     QString path;
     TqxIPDBManager manager;
 
