@@ -2,18 +2,23 @@
 // program carries the same one as netvane.exe.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <shlwapi.h>
+#include <cwchar>
 
 #include "platform/WindowsVersion.h"
 
 namespace {
 
+template <typename F>
+F Function(HMODULE module, const char* name)
+{
+    return reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
 TEST(ProgramManifest, VersionQueryReportsTheTrueSystem)
 {
     // Without its system among the supported ones, Windows 8.1 and later tell a program 6.2.
     using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
-    const auto rtlGetVersion =
-        reinterpret_cast<RtlGetVersionFn>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion"));
+    const auto rtlGetVersion = Function<RtlGetVersionFn>(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
     ASSERT_NE(rtlGetVersion, nullptr);
     OSVERSIONINFOW truth{};
     truth.dwOSVersionInfoSize = sizeof truth;
@@ -32,14 +37,22 @@ TEST(ProgramManifest, VersionQueryReportsTheTrueSystem)
 
 TEST(ProgramManifest, CommonControlsVersionSix)
 {
+    // The manifest's dependency puts version 6 of the common controls in the process's
+    // activation context: loading them by name finds that assembly's copy. (Wine's copy
+    // reports 5 from DllGetVersion, so where it was loaded from is what tells.)
+    ACTCTX_SECTION_KEYED_DATA data{};
+    data.cbSize = sizeof data;
+    ASSERT_TRUE(::FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, L"comctl32.dll",
+                                           &data))
+        << "no assembly redirects comctl32.dll";
     const HMODULE comctl = ::LoadLibraryW(L"comctl32.dll");
     ASSERT_NE(comctl, nullptr);
-    const auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(::GetProcAddress(comctl, "DllGetVersion"));
-    ASSERT_NE(getVersion, nullptr);
-    DLLVERSIONINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_EQ(getVersion(&info), S_OK);
-    EXPECT_EQ(info.dwMajorVersion, 6u);
+    wchar_t path[MAX_PATH] = {}, system[MAX_PATH] = {};
+    ASSERT_GT(::GetModuleFileNameW(comctl, path, MAX_PATH), 0u);
+    ASSERT_GT(::GetSystemDirectoryW(system, MAX_PATH), 0u);
+    // Version 5 is the one in the system folder.
+    EXPECT_NE(::CompareStringOrdinal(path, static_cast<int>(wcslen(system)), system, -1, TRUE), CSTR_EQUAL)
+        << "loaded from the system folder";
     ::FreeLibrary(comctl);
 }
 

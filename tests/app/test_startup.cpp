@@ -77,7 +77,7 @@ void ExpectRefusal(Installed& inst, const char* cause, const QStringList& wrappe
     const RunResult r = Start(inst, QDir::rootPath(), wrapper);
     ASSERT_TRUE(r.finished) << "the program kept running";
     EXPECT_NE(r.status, 0);
-    EXPECT_TRUE(r.errors.contains(inst.store)) << r.errors.toStdString();
+    EXPECT_TRUE(r.errors.contains(QDir::toNativeSeparators(inst.store))) << r.errors.toStdString();
     EXPECT_TRUE(r.errors.contains(cause)) << r.errors.toStdString();
     EXPECT_EQ(inst.Files(), before);
 }

@@ -61,7 +61,7 @@ TEST_F(AboutTest, ShowsTheProgramsOwnVersionValuesEachTime)
     const QString self = QString::fromStdString(FileInfoOS::ExecutablePath());
     const QStringList expected = {"Quorvex", "Netvane IP set switcher", self, NETVANE_PROJECT_VERSION ".0",
                                   "netvane", "Copyright (C) 2026 Quorvex", "Netvane is a trademark of Quorvex",
-                                  "netvane", "Netvane", NETVANE_PROJECT_VERSION};
+                                  "netvane" NETVANE_EXECUTABLE_SUFFIX, "Netvane", NETVANE_PROJECT_VERSION};
     for (int round = 0; round < 2; ++round) {
         const bool seen = ShowAndLook([&](TFrmAbout* box) {
             const TqxFileInfoListView* list = box->qxFileInfoListView1;
