@@ -13,7 +13,7 @@ namespace {
 const QString kIcons = QStringLiteral(NETVANE_SOURCE_DIR "/src/app/icons/");
 const QString kBanner = QStringLiteral(NETVANE_SOURCE_DIR "/src/dialogs/about/quorvex-banner.svg");
 
-int Run(const QStringList& args)
+int RunTool(const QStringList& args)
 {
     QProcess p;
     p.start(QStringLiteral(PICTURES_TOOL), args);
@@ -44,7 +44,7 @@ TEST(RenderPictures, WritesEachPictureAtEachSize)
     };
     for (const Case& c : cases) {
         QTemporaryDir out;
-        ASSERT_EQ(Run(QStringList{"png", out.path(), c.sizes} + c.svgs), 0) << c.sizes.toStdString();
+        ASSERT_EQ(RunTool(QStringList{"png", out.path(), c.sizes} + c.svgs), 0) << c.sizes.toStdString();
         for (qsizetype i = 0; i < c.files.size(); ++i) {
             const QImage image(out.filePath(c.files[i]));
             ASSERT_FALSE(image.isNull()) << c.files[i].toStdString();
@@ -62,7 +62,7 @@ TEST(RenderPictures, IconFileDirectoryMatchesItsPngImages)
 {
     QTemporaryDir out;
     const QString ico = out.filePath("program.ico");
-    ASSERT_EQ(Run({"ico", ico, "16,32,256", kIcons + "netvane.svg"}), 0);
+    ASSERT_EQ(RunTool({"ico", ico, "16,32,256", kIcons + "netvane.svg"}), 0);
     QFile file(ico);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -104,7 +104,7 @@ TEST(RenderPictures, RefusesWhatItCannotDo)
         {"jpg", out.path(), "16", svg},
     };
     for (const QStringList& args : refused)
-        EXPECT_NE(Run(args), 0) << args.join(' ').toStdString();
+        EXPECT_NE(RunTool(args), 0) << args.join(' ').toStdString();
 }
 
 }  // namespace
