@@ -44,7 +44,8 @@ TEST_F(TaskbarSeam, InvisibleOwnerWhileHiddenFromTheTaskBar)
     EXPECT_FALSE(::IsWindowVisible(owner));
     EXPECT_TRUE(::IsWindowVisible(hwnd));
     EXPECT_EQ(ExStyle(hwnd) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), 0);
-    EXPECT_EQ(::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+    const LONG_PTR caption = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    EXPECT_EQ(::GetWindowLongPtrW(hwnd, GWL_STYLE) & caption, caption);
 
     SetTaskbarButtonShown(&window, false);  // again: nothing changes, one owner serves all
     EXPECT_EQ(::GetWindow(hwnd, GW_OWNER), owner);
