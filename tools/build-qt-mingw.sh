@@ -7,7 +7,7 @@
 #
 # Leaves WORK_DIR/prefix (point .ci/windows-gui.sh at it with NETVANE_QT_MINGW=WORK_DIR/prefix)
 # and WORK_DIR/qt6.4.2-mingw64-static.tar.zst. Takes 16 minutes on 2 idle cores, about 27
-# under load, and about 6 GB in WORK_DIR. Needs a deb-src entry for bookworm (apt-get source)
+# under load. Needs a deb-src entry for bookworm (apt-get source)
 # and root or sudo to install the packages below.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
