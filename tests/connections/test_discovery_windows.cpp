@@ -17,6 +17,14 @@ namespace {
 
 const std::wstring kRoot = L"Software\\NetvaneDiscovery-" + std::to_wstring(::GetCurrentProcessId());
 
+std::string Narrow(const std::wstring& ascii)
+{
+    std::string out;
+    for (wchar_t c : ascii)
+        out += static_cast<char>(c);
+    return out;
+}
+
 void WriteName(const std::wstring& key, const std::wstring& name)
 {
     HKEY h = nullptr;
@@ -58,7 +66,8 @@ TEST_F(DiscoveryWindows, NamesTheMachinesAdaptersFromTheRegistry)
         expected << QString::fromStdWString(name);
     }
     const std::unique_ptr<TqxRegistry> registry = OpenRegistry(TRegistryRoot::CurrentUser);
-    const std::string base = "\\" + std::string(kRoot.begin(), kRoot.end()) + "\\Network\\";
+    std::string base = "\\";
+    base += Narrow(kRoot) + "\\Network\\";
     discovery.ReadSystemConnections(*registry, base, GetWindowsVersion(), names);
 
     QStringList stored;
