@@ -56,7 +56,8 @@ void PutAdapter(IP_ADAPTER_INFO& Record, const TAdapterFacts& Adapter, IP_ADDR_S
     PutText(Record.Description, sizeof Record.Description, Adapter.Description);
     Record.AddressLength =
         static_cast<std::uint32_t>(std::min(Adapter.HardwareAddress.size(), sizeof Record.Address));
-    std::memcpy(Record.Address, Adapter.HardwareAddress.data(), Record.AddressLength);
+    // Not memcpy: an adapter without a hardware address (a tun device) gives a null data pointer.
+    std::copy_n(Adapter.HardwareAddress.begin(), Record.AddressLength, Record.Address);
     Record.Index = Adapter.Index;
     Record.Type = Adapter.Type;
     Record.DhcpEnabled = Adapter.DhcpEnabled ? 1 : 0;

@@ -4,16 +4,17 @@
 // a sub-block path ("\VarFileInfo\Translation", "\StringFileInfo\040904B0\CompanyName")
 // and its value. The translation value is eight hex digits, language then code page.
 #include "controls/o_FileInfoOS.h"
+#include "controls/VersionBlock.h"
 
 #include <elf.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -103,30 +104,15 @@ bool LocateBlock(const std::string& fileName, std::ifstream& in, Section& block)
     return ok && block.size >= kMagic.size();
 }
 
-// Walks the path/value pairs of a copied block (which ends with two NULs: see VersionInfoCopy).
-template <class F>
-bool FindEntry(const void* buffer, std::string_view path, F&& use)
+// The copied data: the block's length, then the block itself. Queries get only the
+// buffer, so it carries its own length, as Windows' version data does.
+using BlockLength = std::uint32_t;
+
+std::string_view CopiedBlock(const void* buffer)
 {
-    const char* p = static_cast<const char*>(buffer);
-    if (std::string_view(p, kMagic.size()) != kMagic)
-        return false;
-    p += kMagic.size();
-    for (;;) {
-        const std::string_view key(p);
-        if (key.empty())
-            return false;
-        p += key.size() + 1;
-        const std::string_view value(p);
-        p += value.size() + 1;
-        // Paths are matched as the system matches them: without regard to letter case.
-        if (key.size() == path.size() &&
-            std::equal(key.begin(), key.end(), path.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-            })) {
-            use(value);
-            return true;
-        }
-    }
+    BlockLength length = 0;
+    std::memcpy(&length, buffer, sizeof length);
+    return {static_cast<const char*>(buffer) + sizeof length, length};
 }
 
 }  // namespace
@@ -140,31 +126,29 @@ std::int32_t VersionInfoSize(const std::string& fileName, std::uint32_t& handle)
     Section block;
     if (!LocateBlock(fileName, in, block))
         return 0;
-    // Two NULs more than the section: the walk over the pairs always meets an end.
-    return static_cast<std::int32_t>(block.size + 2);
+    return static_cast<std::int32_t>(sizeof(BlockLength) + block.size);
 }
 
 bool VersionInfoCopy(const std::string& fileName, std::uint32_t, std::int32_t size, void* buffer)
 {
     std::ifstream in;
     Section block;
-    if (size <= 2 || !LocateBlock(fileName, in, block))
+    if (size < static_cast<std::int32_t>(sizeof(BlockLength)) || !LocateBlock(fileName, in, block))
         return false;
-    const std::uint64_t wanted = std::min<std::uint64_t>(block.size, static_cast<std::uint64_t>(size) - 2);
+    const auto wanted = static_cast<BlockLength>(
+        std::min<std::uint64_t>(block.size, static_cast<std::uint64_t>(size) - sizeof(BlockLength)));
     char* out = static_cast<char*>(buffer);
+    std::memcpy(out, &wanted, sizeof wanted);
     in.seekg(static_cast<std::streamoff>(block.offset));
-    if (!in.read(out, static_cast<std::streamsize>(wanted)))
-        return false;
-    out[wanted] = '\0';
-    out[wanted + 1] = '\0';
-    return true;
+    return static_cast<bool>(in.read(out + sizeof wanted, static_cast<std::streamsize>(wanted)));
 }
 
 bool QueryTranslation(const void* buffer, std::uint32_t& translation)
 {
-    std::string_view text;
-    if (!FindEntry(buffer, "\\VarFileInfo\\Translation", [&](std::string_view v) { text = v; }))
+    const std::optional<std::string_view> found = VersionBlockValue(CopiedBlock(buffer), "\\VarFileInfo\\Translation");
+    if (!found)
         return false;
+    const std::string_view text = *found;
     // "LLLLCCCC": the first entry's language and code page.
     if (text.size() < 8)
         return false;
@@ -185,7 +169,10 @@ bool QueryTranslation(const void* buffer, std::uint32_t& translation)
 
 bool QueryString(const void* buffer, const std::string& subBlock, std::string& value)
 {
-    return FindEntry(buffer, subBlock, [&](std::string_view v) { value.assign(v); });
+    const std::optional<std::string_view> found = VersionBlockValue(CopiedBlock(buffer), subBlock);
+    if (found)
+        value.assign(*found);
+    return found.has_value();
 }
 
 bool FileExists(const std::string& fileName)

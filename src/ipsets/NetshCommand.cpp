@@ -92,10 +92,13 @@ NetshCommandLines ComposeNetshCommands(std::string_view connectionName, bool dhc
     if (!connectionName.empty() && connectionName.back() == '\\')
         throw EqxError("The connection name ends with a backslash and cannot be passed to netsh");
 
-    const std::string name(connectionName);
+    // netsh reads an argument with "=" as a tag and its value, so a name such as
+    // "name=Office" would name another connection; tagged, the whole name is the value.
+    const bool tagged = connectionName.find('=') != std::string_view::npos;
+    const std::string name = (tagged ? "name=\"" : "\"") + std::string(connectionName) + "\"";
     NetshCommandLines lines;
-    lines.Address = "netsh interface ip set address \"" + name + "\" ";
-    lines.Dns = "netsh interface ip set dns \"" + name + "\" ";
+    lines.Address = "netsh interface ip set address " + name + " ";
+    lines.Dns = "netsh interface ip set dns " + name + " ";
     if (dhcp) {
         lines.Address += " dhcp ";
         lines.Dns += " dhcp ";

@@ -13,6 +13,8 @@
 //   netsh interface ip set dns "<name>"  dhcp 
 // An empty gateway gives "... <mask> none" (no metric), an empty DNS server
 // "... static none". Other values go in unchanged, not trimmed.
+// A connection name with "=" goes in tagged, name="<name>", as netsh would
+// otherwise take the text before the "=" for a tag.
 //
 // Refused with EqxError before anything runs, never cut short:
 // - a connection name with a quotation mark or a control character, or ending

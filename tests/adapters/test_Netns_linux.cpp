@@ -112,4 +112,19 @@ TEST_F(NetnsSnapshot, ManagerEnumeratesTheNamespace) {
     EXPECT_EQ(std::find(names.begin(), names.end(), "lo"), names.end());
 }
 
+TEST_F(NetnsSnapshot, TunnelWithoutHardwareAddress) {
+    // What a VPN adds: a layer-3 device that has no hardware address at all.
+    ASSERT_TRUE(ns.Ip({"tuntap", "add", "dev", "tun7", "mode", "tun"}));
+    ASSERT_TRUE(ns.Ip({"addr", "add", "10.88.0.2/30", "dev", "tun7"}));
+    std::uint32_t result = 99;
+    const TAdaptorRows rows = Snapshot(result);
+    ASSERT_EQ(result, 0u);
+    const TAdaptorInfo* tun = Find(rows, "tun7");
+    ASSERT_NE(tun, nullptr);
+    EXPECT_EQ(tun->MacAddress, "00-00-00-00-00-00");  // as for any adapter without one
+    EXPECT_EQ(tun->IPAddressList[0], "10.88.0.2");
+    EXPECT_EQ(tun->IPMaskList[0], "255.255.255.252");
+    EXPECT_NE(Find(rows, "v0"), nullptr);
+}
+
 }  // namespace

@@ -4,18 +4,29 @@
 
 #include <cstdio>
 #include <cstring>
+#include <elf.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "controls/o_FileInfo.h"
 #include "controls/o_FileInfoOS.h"
+#include "controls/VersionBlock.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Every byte of a literal but its closing NUL.
+template <std::size_t N>
+std::string Bytes(const char (&text)[N])
+{
+    return std::string(text, N - 1);
+}
 
 std::string ReadAll(const std::string& path)
 {
@@ -68,13 +79,90 @@ TEST(FileInfoLinux, DamagedProgramsReadAsHavingNoVersionData)
     EXPECT_EQ(FileInfoOS::VersionInfoSize(copy.path, handle), 0);
 
     // Just the ELF magic.
-    copy.Write(std::string("\x7f" "ELF\x02\x01\x01", 7));
+    copy.Write(Bytes("\x7f" "ELF\x02\x01\x01"));
     EXPECT_EQ(FileInfoOS::VersionInfoSize(copy.path, handle), 0);
 
     TqxFileInfo info;
     info.SetFileName(copy.path);
     EXPECT_EQ(info.FileName(), copy.path);
     EXPECT_EQ(info.CompanyName(), "");
+}
+
+// The program's own version section, rewritten to hold the magic and then
+// tail, the section's size shrunk to match. Empty when no such section is found.
+std::string WithVersionSection(std::string bytes, const std::string& tail)
+{
+    const std::string magic("QXVERINFO1\0", 11);
+    Elf64_Ehdr eh;
+    std::memcpy(&eh, bytes.data(), sizeof eh);
+    for (unsigned i = 0; i < eh.e_shnum; ++i) {
+        const std::size_t at = eh.e_shoff + i * sizeof(Elf64_Shdr);
+        Elf64_Shdr sh;
+        std::memcpy(&sh, bytes.data() + at, sizeof sh);
+        if (sh.sh_type == SHT_NOBITS || sh.sh_size < magic.size() + tail.size() ||
+            bytes.compare(sh.sh_offset, magic.size(), magic) != 0)
+            continue;
+        bytes.replace(sh.sh_offset + magic.size(), tail.size(), tail);
+        sh.sh_size = magic.size() + tail.size();
+        std::memcpy(bytes.data() + at, &sh, sizeof sh);
+        return bytes;
+    }
+    return {};
+}
+
+TEST(FileInfoLinux, DamagedVersionSectionsReadAsHavingNoValues)
+{
+    const std::string whole = ReadAll(FileInfoOS::ExecutablePath());
+    Scratch copy;
+    // A key without its NUL at the very end; a key whose value lacks its NUL;
+    // a well-formed pair before a cut-off one; the magic alone.
+    const std::string cases[] = {"abc", Bytes("abc\0def"),
+                                 Bytes("\\VarFileInfo\\Translation\0" "040704E4\0x"), ""};
+    for (const std::string& tail : cases) {
+        SCOPED_TRACE(tail);
+        const std::string bytes = WithVersionSection(whole, tail);
+        ASSERT_FALSE(bytes.empty());
+        copy.Write(bytes);
+        TqxFileInfo info;
+        info.SetFileName(copy.path);
+        EXPECT_EQ(info.CompanyName(), "");
+        EXPECT_EQ(info.FileVersion(), "");
+        EXPECT_EQ(info.QueryValue("ProductName"), "");
+    }
+}
+
+TEST(VersionBlock, EveryReadStaysInsideTheBlock)
+{
+    const std::string magic("QXVERINFO1\0", 11);
+    const std::string good = magic + Bytes("A\0one\0b\0two\0\0\0");
+    struct Case {
+        std::string block;
+        std::string path;
+        std::optional<std::string> value;
+    };
+    const Case cases[] = {
+        {good, "a", "one"},                                      // letter case aside
+        {good, "B", "two"},
+        {good, "c", std::nullopt},
+        {magic + Bytes("A\0one\0b\0two"), "b", std::nullopt},  // last value cut off
+        {magic + Bytes("A\0one\0b\0two"), "A", std::nullopt},  // damage anywhere: no values
+        {magic + Bytes("A\0one\0b"), "A", std::nullopt},          // key without NUL at the end
+        {magic + "abc", "abc", std::nullopt},
+        {magic.substr(0, 10), "A", std::nullopt},                 // magic cut short
+        {Bytes("QXVERINFO2\0A\0one\0"), "A", std::nullopt},
+        {magic + Bytes("A\0\0"), "A", ""},             // an empty value
+        {magic + Bytes("\0A\0one\0"), "A", std::nullopt},  // behind the end mark
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.block) + " / " + c.path);
+        // A copy of exactly the block's size: reading past it is caught by the sanitizer run.
+        const std::vector<char> exact(c.block.begin(), c.block.end());
+        const auto found = VersionBlockValue(std::string_view(exact.data(), exact.size()), c.path);
+        ASSERT_EQ(found.has_value(), c.value.has_value());
+        if (found) {
+            EXPECT_EQ(*found, *c.value);
+        }
+    }
 }
 
 }  // namespace

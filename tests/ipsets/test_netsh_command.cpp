@@ -68,6 +68,17 @@ TEST(NetshCommand, ValuesGoInUnchanged)
     EXPECT_EQ(unicode.Dns, "netsh interface ip set dns \"B\xC3\xBCro\"  dhcp ");
 }
 
+TEST(NetshCommand, NamesWithAnEqualsSignGoInTagged)
+{
+    const auto office = ComposeNetshCommands("name=Office", false, "10.0.0.5", "255.0.0.0", "10.0.0.1", "10.0.0.2");
+    EXPECT_EQ(office.Address,
+              "netsh interface ip set address name=\"name=Office\"  static 10.0.0.5 255.0.0.0 10.0.0.1 1");
+    EXPECT_EQ(office.Dns, "netsh interface ip set dns name=\"name=Office\"  static 10.0.0.2 primary");
+    const auto dhcp = ComposeNetshCommands("a=b", true, "", "", "", "");
+    EXPECT_EQ(dhcp.Address, "netsh interface ip set address name=\"a=b\"  dhcp ");
+    EXPECT_EQ(dhcp.Dns, "netsh interface ip set dns name=\"a=b\"  dhcp ");
+}
+
 TEST(NetshCommand, UnsafeConnectionNamesAreRefused)
 {
     const std::string unsafe = "The connection name contains a quotation mark or a control character and cannot be "
