@@ -23,6 +23,13 @@
 
 namespace {
 
+// NLMSG_OK, with the length compared as unsigned once it is known not to be negative.
+bool MessageFits(const nlmsghdr* m, int left)
+{
+    return left >= static_cast<int>(sizeof *m) && m->nlmsg_len >= sizeof *m &&
+           m->nlmsg_len <= static_cast<unsigned>(left);
+}
+
 // Closes the descriptor however the reading ends.
 class TFd {
 public:
@@ -77,7 +84,7 @@ bool Dump(int Fd, std::uint16_t Type, const void* Header, std::size_t HeaderSize
         if (received == 0)
             return false;
         int left = static_cast<int>(received);
-        for (auto* m = reinterpret_cast<nlmsghdr*>(buffer.data()); NLMSG_OK(m, left); m = NLMSG_NEXT(m, left)) {
+        for (auto* m = reinterpret_cast<nlmsghdr*>(buffer.data()); MessageFits(m, left); m = NLMSG_NEXT(m, left)) {
             if (m->nlmsg_seq != Sequence)
                 continue;
             if (m->nlmsg_type == NLMSG_DONE)
