@@ -421,7 +421,10 @@ void TFrmMain::IPSetTreeViewMouseDown()
         lblCurrentIPInfo->clear();
         return;
     }
-    FIPSetID = node->data(0, TqxIPSetManager::IDRole).toInt();
+    // A set that cannot be picked leaves nothing picked, not the set picked before.
+    FIPSetID = 0;
+    lblCurrentIPInfo->clear();
+    FIPSetID = TqxIPSetManager::PickedID(node->data(0, TqxIPSetManager::IDRole));
     TqxTable* sets = IPDBManager()->IPSets();
     if (sets->Locate(QStringLiteral("ID"), FIPSetID))
         lblCurrentIPInfo->setText(sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString());
@@ -489,10 +492,9 @@ void TFrmMain::BuildApplyIPSetMenu()
     }
     TqxTable* sets = IPDBManager()->IPSets();
     const TqxField name = sets->FieldByName(QStringLiteral("IPSET_NAME"));
-    const TqxField id = sets->FieldByName(QStringLiteral("ID"));
     for (sets->First(); !sets->Eof(); sets->Next()) {
         auto* item = new QAction(MenuImageList[picApplyItem], MenuText(name.AsString()), this);
-        item->setData(id.AsInteger());
+        item->setData(TqxIPSetManager::NodeID(sets->CurrentId()));
         item->setIconVisibleInMenu(true);
         connect(item, &QAction::triggered, this, &TFrmMain::ApplyIPSetMenuItemClick);
         ApplyIPSet1->addAction(item);

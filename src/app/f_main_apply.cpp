@@ -20,8 +20,10 @@ void TFrmMain::ApplyIPSetMenuItemClick()
     const auto* item = qobject_cast<const QAction*>(sender());
     if (!item)
         return;
-    FIPSetID = item->data().toInt();
-    RunCommand([this] { FIPManager->ApplyIPSet(FIPSetID); });
+    RunCommand([this, id = item->data()] {
+        FIPSetID = TqxIPSetManager::PickedID(id);
+        FIPManager->ApplyIPSet(FIPSetID);
+    });
     ShowPickedSet();
 }
 

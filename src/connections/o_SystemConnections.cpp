@@ -1,9 +1,11 @@
 #include "connections/o_SystemConnections.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 #include "adapters/o_AdapterInformation.h"
 #include "app/qxApplication.h"
+#include "common/qxError.h"
 #include "connections/SystemConnectionWalk.h"
 #include "platform/NetworkRegistryView.h"
 #include "platform/Registry.h"
@@ -32,6 +34,7 @@ void TqxIPSystemConnections::ReadSystemConnections(TqxRegistry& Registry, const 
                                                    TqxWindowsVersion Version,
                                                    const std::vector<std::string>& AdapterNames)
 {
+    FInsertRefused = false;
     try {
         WalkSystemConnections(Registry, BasePath, Version, AdapterNames, [this](const std::string& name) {
             MergeConnectionName(QString::fromStdString(name));
@@ -50,9 +53,23 @@ void TqxIPSystemConnections::MergeConnectionName(const QString& Name)
         return;  // nowhere to add names to
     if (table->Locate(kConnectionNameField, Name) || Name.isEmpty())
         return;
-    table->Insert();
-    table->FieldByName(kConnectionNameField).SetValue(Name);
-    table->Post();
+    try {
+        table->Insert();
+        table->FieldByName(kConnectionNameField).SetValue(Name);
+        table->Post();
+    } catch (const EqxError& e) {
+        // A store that refuses new names (a trigger, say) is still usable: the first
+        // refusal is reported, the other names are still tried, and start-up goes on.
+        table->Cancel();
+        if (std::exchange(FInsertRefused, true))
+            return;
+        if (FTrayIcon)
+            ShowBalloon(FTrayIcon,
+                        QStringLiteral("New network connection %1 could not be added.\r%2")
+                            .arg(Name, QString::fromStdString(e.Message())),
+                        QSystemTrayIcon::Warning);
+        return;
+    }
     NotifyNewConnection(Name);
 }
 

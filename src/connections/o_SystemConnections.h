@@ -32,7 +32,8 @@ public:
     void Initialize();
 
     // The discovery against the given registry, system and adapter names. An error
-    // drops the pending new row and passes on; rows posted before it stay.
+    // drops the pending new row and passes on; rows posted before it stay. The first
+    // name the store refuses is reported by balloon; the discovery goes on.
     void ReadSystemConnections(TqxRegistry& Registry, const std::string& BasePath, TqxWindowsVersion Version,
                                const std::vector<std::string>& AdapterNames);
 
@@ -44,6 +45,7 @@ private:
     QPointer<TqxTable> FConnectionsDataSet;
     QPointer<TqxTable> FIPSetDataSet;
     QPointer<QSystemTrayIcon> FTrayIcon;
+    bool FInsertRefused = false;
 };
 
 // The single discovery component, created on first use with the application object as owner.

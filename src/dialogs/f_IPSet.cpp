@@ -20,6 +20,7 @@
 #include "controls/IPAddressParse.h"
 #include "controls/IPv4Rules.h"
 #include "controls/o_QXIPEdit.h"
+#include "ipsets/IPSetApplier.h"
 #include "store/o_DatabaseConnection.h"
 
 namespace {
@@ -218,6 +219,7 @@ bool TFrmIPSet::eventFilter(QObject* watched, QEvent* event)
 
 void TFrmIPSet::AddIPSet()
 {
+    FLoaded.reset();
     dsIPSets->Insert();
     edtIPSetName->setText(QString());
     for (TqxIPEdit* edit : {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns})
@@ -225,8 +227,22 @@ void TFrmIPSet::AddIPSet()
     DHCPCheck->setChecked(false);
 }
 
+TFrmIPSet::Shown TFrmIPSet::ShownNow() const
+{
+    Shown shown;
+    shown.Name = edtIPSetName->text();
+    const TqxIPEdit* edits[4] = {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns};
+    for (int i = 0; i < 4; ++i)
+        for (int part = 1; part <= 4; ++part)
+            shown.Parts[i] << (edits[i]->Editor(part) ? edits[i]->Editor(part)->text() : QString());
+    shown.Dhcp = DHCPCheck->isChecked();
+    return shown;
+}
+
 void TFrmIPSet::EditIPSet()
 {
+    FLoaded.reset();
+    TqxIPSetApplier::RefuseUnreadable(dsIPSets, QStringLiteral("edited"));
     edtIPSetName->setText(dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).AsString());
     edtIPAddress->SetIP(dsIPSets->FieldByName(QStringLiteral("IPADDRESS")).AsString());
     edtSubNetMask->SetIP(dsIPSets->FieldByName(QStringLiteral("SUBNETMASK")).AsString());
@@ -234,6 +250,7 @@ void TFrmIPSet::EditIPSet()
     edtDns->SetIP(dsIPSets->FieldByName(QStringLiteral("DNS")).AsString());
     DHCPCheck->setChecked(dsIPSets->FieldByName(QStringLiteral("DHCP")).AsBoolean());
     dsIPSets->Edit();
+    FLoaded = ShownNow();
 }
 
 void TFrmIPSet::DHCPCheckClick()
@@ -300,30 +317,41 @@ bool TFrmIPSet::SaveData()
     for (TqxIPEdit* edit : {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns})
         edit->DiscardPendingReport();  // reported below, once
 
-    QString address, mask, gateway, dns;
-    const bool dhcp = DHCPCheck->isChecked();
+    // Only what the user changed is written: an untouched value may be one the
+    // fields cannot hold exactly (a name beyond their length, bytes that are no text).
+    const Shown now = ShownNow();
+    const bool adding = !FLoaded;
+    const bool dhcp = now.Dhcp;
+    const bool dhcpChanged = adding || dhcp != FLoaded->Dhcp;
+    TqxIPEdit* const edits[4] = {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns};
+    const char* const columns[4] = {"IPADDRESS", "SUBNETMASK", "GATEWAY", "DNS"};
+    QString values[4];
+    bool write[4];
+    for (int i = 0; i < 4; ++i)
+        write[i] = dhcp ? dhcpChanged : dhcpChanged || now.Parts[i] != FLoaded->Parts[i];
     if (dhcp) {
-        address = mask = gateway = dns = QStringLiteral("0.0.0.0");
-    } else {
-        address = AddressToStore(edtIPAddress);
-        mask = AddressToStore(edtSubNetMask);
-        gateway = AddressToStore(edtDefGateway);
-        dns = AddressToStore(edtDns);
+        for (QString& value : values)
+            value = QStringLiteral("0.0.0.0");
+    } else if (write[0] || write[1] || write[2] || write[3]) {
+        // The four belong together (the gateway lies in the subnet): one changed, all are checked.
+        for (int i = 0; i < 4; ++i)
+            values[i] = AddressToStore(edits[i]);
         // A static set without these could never be applied.
-        if (address.isEmpty())
+        if (values[0].isEmpty())
             Refuse(edtIPAddress, QStringLiteral("A static IP Set needs an IP Address!"));
-        if (mask.isEmpty())
+        if (values[1].isEmpty())
             Refuse(edtSubNetMask, QStringLiteral("A static IP Set needs a Subnet Mask!"));
-        if (!IsContiguousMask(mask.toStdString()))
-            Refuse(edtSubNetMask, QStringLiteral("Subnet Mask %1 is invalid!").arg(mask));
-        CheckAddressRules(address, mask, gateway, dns);
+        if (!IsContiguousMask(values[1].toStdString()))
+            Refuse(edtSubNetMask, QStringLiteral("Subnet Mask %1 is invalid!").arg(values[1]));
+        CheckAddressRules(values[0], values[1], values[2], values[3]);
     }
-    dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).SetAsString(name);
-    dsIPSets->FieldByName(QStringLiteral("IPADDRESS")).SetAsString(address);
-    dsIPSets->FieldByName(QStringLiteral("SUBNETMASK")).SetAsString(mask);
-    dsIPSets->FieldByName(QStringLiteral("GATEWAY")).SetAsString(gateway);
-    dsIPSets->FieldByName(QStringLiteral("DNS")).SetAsString(dns);
-    dsIPSets->FieldByName(QStringLiteral("DHCP")).SetAsBoolean(dhcp);
+    if (adding || now.Name != FLoaded->Name)
+        dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).SetAsString(name);
+    for (int i = 0; i < 4; ++i)
+        if (write[i])
+            dsIPSets->FieldByName(QLatin1String(columns[i])).SetAsString(values[i]);
+    if (dhcpChanged)
+        dsIPSets->FieldByName(QStringLiteral("DHCP")).SetAsBoolean(dhcp);
     dsIPSets->Post();
     return true;
 }

@@ -6,6 +6,8 @@
 // drop the pending change, so no half-made row is left behind.
 #include <QDialog>
 #include <QPointer>
+#include <QStringList>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -32,7 +34,8 @@ public:
     // stored address the address control rejects ends it with that error.
     void EditIPSet();
     // Checks the fields and posts the row. False when the user has something to
-    // correct; an address the row cannot take is refused with EqxError.
+    // correct; an address the row cannot take is refused with EqxError. An edited
+    // row gets only the fields the user changed; an untouched one is not written.
     bool SaveData();
 
     QWidget* Panel1;  // the button bar
@@ -79,6 +82,16 @@ private:
     [[noreturn]] void Refuse(TqxIPEdit* edit, const QString& message);
     // The rules netsh applies to a static set, refused at the field they concern.
     void CheckAddressRules(const QString& address, const QString& mask, const QString& gateway, const QString& dns);
+
+    // What the fields show: the name, each address control's four part texts, DHCP.
+    struct Shown {
+        QString Name;
+        QStringList Parts[4];
+        bool Dhcp = false;
+    };
+    Shown ShownNow() const;
+    // What they showed once EditIPSet loaded the row; nothing while adding.
+    std::optional<Shown> FLoaded;
 
     QPointer<TqxTable> dsIPSets;
     QPointer<TqxTable> dsConnections;

@@ -9,6 +9,7 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
 {
     if (!sets->Locate(QStringLiteral("ID"), id))
         return std::nullopt;
+    RefuseUnreadable(sets, QStringLiteral("applied"));
     const TqxField connectionId = sets->FieldByName(QStringLiteral("CONNECTION"));
     if (!connections->Locate(QStringLiteral("ID"), connectionId.AsInteger()))
         throw EqxError(connectionId.IsNull()
@@ -24,6 +25,16 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
                              field("SUBNETMASK"), field("GATEWAY"), field("DNS"));
     application.SetName = sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString();
     return application;
+}
+
+void TqxIPSetApplier::RefuseUnreadable(TqxTable* sets, const QString& doing)
+{
+    const QString field = sets->UnreadableField();
+    if (field.isEmpty())
+        return;
+    throw EqxError(QStringLiteral("The IP set \"%1\" cannot be %2: its %3 value cannot be read")
+                       .arg(sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString(), doing, field)
+                       .toStdString());
 }
 
 IPSetFailures TqxIPSetApplier::Run(const IPSetApplication& application) const

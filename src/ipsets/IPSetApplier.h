@@ -39,7 +39,12 @@ public:
     // "Error Applying IP Set." when the set has no usable connection, and the composer's
     // refusal for values netsh must not get; the second line of "Error Applying IP
     // Set." says why the connection is unusable. Leaves both tables on the rows it read.
+    // A set with a value that cannot be read is refused by RefuseUnreadable.
     static std::optional<IPSetApplication> Prepare(TqxTable* sets, TqxTable* connections, int id);
+
+    // Raises an error naming the set and the field when the current row of sets
+    // holds a value that cannot be read; doing: "applied", "edited".
+    static void RefuseUnreadable(TqxTable* sets, const QString& doing);
 
     // Runs the address line, then the DNS line, both hidden.
     IPSetFailures Run(const IPSetApplication& application) const;

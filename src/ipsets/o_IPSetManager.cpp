@@ -46,7 +46,6 @@ void TqxIPSetManager::BuildIPSetTree()
     const int n = t->RecordCount();
 
     const TqxField name = t->FieldByName(QStringLiteral("IPSET_NAME"));
-    const TqxField id = t->FieldByName(QStringLiteral("ID"));
     const TqxField ip = t->FieldByName(QStringLiteral("IPADDRESS"));
     const TqxField mask = t->FieldByName(QStringLiteral("SUBNETMASK"));
     const TqxField gateway = t->FieldByName(QStringLiteral("GATEWAY"));
@@ -58,18 +57,22 @@ void TqxIPSetManager::BuildIPSetTree()
     // one costs a layout pass each, which thousands of sets make noticeable.
     QList<QTreeWidgetItem*> nodes;
     nodes.reserve(n);
+    // A value another program stored that does not fit its field shows blank; the set is
+    // still listed, and applying or editing it says which field is at fault.
+    const auto shown = [](const TqxField& field) { return field.IsReadable() ? field.AsString() : QString(); };
     try {
         for (int i = 0; i < n; ++i) {
-            auto* node = new QTreeWidgetItem(QStringList(name.AsString()));
+            auto* node = new QTreeWidgetItem(QStringList(shown(name)));
             nodes << node;
-            node->setData(0, IDRole, id.AsInteger());
+            node->setData(0, IDRole, NodeID(t->CurrentId()));
             const QString details[6] = {
-                QStringLiteral("IP:") + ip.AsString(),
-                QStringLiteral("Subnet mask :") + mask.AsString(),
-                QStringLiteral("Def.Gateway :") + gateway.AsString(),
-                QStringLiteral("DNS :") + dns.AsString(),
-                QStringLiteral("DHCP :") + dhcp.AsString(),
-                QStringLiteral("Connection Name:") + GetConnectionName(connection.AsInteger()),
+                QStringLiteral("IP:") + shown(ip),
+                QStringLiteral("Subnet mask :") + shown(mask),
+                QStringLiteral("Def.Gateway :") + shown(gateway),
+                QStringLiteral("DNS :") + shown(dns),
+                QStringLiteral("DHCP :") + shown(dhcp),
+                QStringLiteral("Connection Name:") +
+                    (connection.IsReadable() ? GetConnectionName(connection.AsInteger()) : QString()),
             };
             for (const QString& line : details)
                 node->addChild(new QTreeWidgetItem(QStringList(line)));
@@ -80,6 +83,21 @@ void TqxIPSetManager::BuildIPSetTree()
         throw;
     }
     FIPSetTreeView->addTopLevelItems(nodes);
+}
+
+QVariant TqxIPSetManager::NodeID(const QVariant& storedId)
+{
+    // An ID the program cannot name is kept as text: read as a number it could be another row's.
+    return TqxTable::IsUsableId(storedId) ? storedId : QVariant(storedId.toString());
+}
+
+int TqxIPSetManager::PickedID(const QVariant& nodeId)
+{
+    if (!TqxTable::IsUsableId(nodeId))
+        throw EqxError(QStringLiteral("The IP set with the ID %1 cannot be picked: IDs run from 1 to 2147483647")
+                           .arg(nodeId.toString())
+                           .toStdString());
+    return nodeId.toInt();
 }
 
 void TqxIPSetManager::SetNodeBold(QTreeWidgetItem* node, bool bold)

@@ -51,8 +51,11 @@ public:
     void SetCommandTimeLimit(std::chrono::milliseconds limit) { FTimeLimit = limit; }
     void SetCommandPause(std::chrono::milliseconds pause) { FPause = pause; }
 
-    // Node data role that carries an IP set's ID on top-level nodes.
+    // Node data role that carries an IP set's ID on top-level nodes: an int, or
+    // text for an ID outside 1 to 2147483647 (NodeID), which PickedID refuses.
     static constexpr int IDRole = Qt::UserRole;
+    static QVariant NodeID(const QVariant& storedId);
+    static int PickedID(const QVariant& nodeId);
 
 signals:
     void ApplyingChanged(bool applying);

@@ -11,6 +11,8 @@
 #include <QSqlRecord>
 #include <QUrl>
 
+#include <limits>
+
 #include "common/qxError.h"
 #include "common/qxText.h"
 #include "store/StoreLocation.h"
@@ -28,10 +30,17 @@ QVariant Normalized(TqxTable::FieldKind kind, const QVariant& v)
     if (!v.isValid() || v.isNull())
         return QVariant();
     switch (kind) {
-    case TqxTable::FieldKind::Integer:
+    case TqxTable::FieldKind::Integer: {
         if (v.typeId() == QMetaType::QString)
             return QVariant(StrToInt(v.toString().toStdString()));
-        return QVariant(v.toInt());
+        // Only what fits the program's 32-bit numbers: a wider value cut down would be another number.
+        bool ok = false;
+        const qlonglong n = v.toLongLong(&ok);
+        if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max() ||
+            (v.typeId() == QMetaType::Double && static_cast<double>(n) != v.toDouble()))
+            Fail(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
+        return QVariant(static_cast<int>(n));
+    }
     case TqxTable::FieldKind::Boolean:
         if (v.typeId() == QMetaType::QString) {
             const QString s = v.toString();
@@ -72,10 +81,10 @@ int TqxField::AsInteger() const
     const QVariant v = Value();
     if (v.isNull())
         return 0;
-    if (v.typeId() == QMetaType::QString)
-        return StrToInt(v.toString().toStdString());
-    return v.toInt();
+    return Normalized(TqxTable::FieldKind::Integer, v).toInt();  // raises for what does not fit
 }
+
+bool TqxField::IsReadable() const { return FTable->IsReadable(FIndex, Value()); }
 
 QString TqxField::AsString() const
 {
@@ -152,28 +161,13 @@ void TqxTable::LoadRows()
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    QStringList cols;
-    for (const QString& f : FFieldNames)
-        cols << Quoted(f);
     // Rows in the order the database keeps them: the key's order.
     if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                    .arg(cols.join(QLatin1Char(',')), Quoted(FTableName), Quoted(FFieldNames[FIdField]))))
-        Fail(q.lastError().text());
+                    .arg(ColumnList(), Quoted(FTableName), Quoted(FFieldNames[FIdField]))))
+        FailInStore(q.lastError().text());
     FRows.clear();
-    const int n = FFieldNames.size();
-    while (q.next()) {
-        QVector<QVariant> row(n);
-        for (int i = 0; i < n; ++i) {
-            // A value that does not fit its column's kind (SQLite allows it) is kept
-            // as stored; reading it as that kind is then the error, not the whole load.
-            try {
-                row[i] = Normalized(FKinds[i], q.value(i));
-            } catch (const EqxError&) {
-                row[i] = q.value(i);
-            }
-        }
-        FRows.push_back(std::move(row));
-    }
+    while (q.next())
+        FRows.push_back(RowOf(q));
     RebuildIdIndex();
 }
 
@@ -181,8 +175,10 @@ void TqxTable::RebuildIdIndex()
 {
     FRowOfId.clear();
     FRowOfId.reserve(FRows.size());
+    // Only IDs the program can name are found by ID: any other never stands for another row.
     for (int i = FRows.size() - 1; i >= 0; --i)
-        FRowOfId.insert(FRows[i][FIdField].toLongLong(), i);
+        if (IsUsableId(FRows[i][FIdField]))
+            FRowOfId.insert(FRows[i][FIdField].toInt(), i);
 }
 
 int TqxTable::FieldIndex(const QString& name) const
@@ -202,6 +198,70 @@ int TqxTable::RequireField(const QString& name) const
 }
 
 TqxField TqxTable::FieldByName(const QString& name) { return TqxField(this, RequireField(name)); }
+
+bool TqxTable::IsReadable(int field, const QVariant& value) const
+{
+    // Values that fit their column were brought into its kind on loading; others were kept as stored.
+    if (value.isNull())
+        return true;
+    switch (FKinds.at(field)) {
+    case FieldKind::Integer:
+        return value.typeId() == QMetaType::Int;
+    case FieldKind::Boolean:
+        return value.typeId() == QMetaType::Bool;
+    case FieldKind::Text:
+        return true;
+    }
+    return false;
+}
+
+QString TqxTable::UnreadableField() const
+{
+    for (int i = 0; i < FFieldNames.size(); ++i)
+        if (!IsReadable(i, CurrentValue(i)))
+            return FFieldNames[i];
+    return QString();
+}
+
+bool TqxTable::IsUsableId(const QVariant& id)
+{
+    return id.typeId() == QMetaType::Int && id.toInt() > 0;
+}
+
+QVariant TqxTable::CurrentId() const
+{
+    return FCurrent >= 0 ? FRows.at(FCurrent).at(FIdField) : QVariant();
+}
+
+void TqxTable::FailInStore(const QString& message) const
+{
+    Fail(FStorePath.isEmpty() ? message
+                              : QStringLiteral("IP set store %1: %2").arg(QDir::toNativeSeparators(FStorePath), message));
+}
+
+QVector<QVariant> TqxTable::RowOf(const QSqlQuery& query) const
+{
+    const int n = FFieldNames.size();
+    QVector<QVariant> row(n);
+    for (int i = 0; i < n; ++i) {
+        // A value that does not fit its column's kind (SQLite allows it) is kept
+        // as stored; reading it as that kind is then the error, not the whole load.
+        try {
+            row[i] = Normalized(FKinds[i], query.value(i));
+        } catch (const EqxError&) {
+            row[i] = query.value(i);
+        }
+    }
+    return row;
+}
+
+QString TqxTable::ColumnList() const
+{
+    QStringList cols;
+    for (const QString& f : FFieldNames)
+        cols << Quoted(f);
+    return cols.join(QLatin1Char(','));
+}
 
 QVariant TqxTable::CurrentValue(int field) const
 {
@@ -278,7 +338,7 @@ void TqxTable::Refresh()
     EndPendingImplicitly();
     const QVariant currentId = FCurrent >= 0 ? FRows[FCurrent][FIdField] : QVariant();
     LoadRows();
-    const auto it = currentId.isNull() ? FRowOfId.cend() : FRowOfId.constFind(currentId.toLongLong());
+    const auto it = IsUsableId(currentId) ? FRowOfId.constFind(currentId.toInt()) : FRowOfId.cend();
     FCurrent = it != FRowOfId.cend() ? it.value() : (FRows.isEmpty() ? -1 : 0);
     FEof = FRows.isEmpty();
     emit DataChanged();
@@ -296,8 +356,8 @@ bool TqxTable::Locate(const QString& fieldName, const QVariant& value)
     if (field == FIdField) {
         bool ok = false;
         const qint64 id = value.toLongLong(&ok);
-        if (ok) {
-            const auto it = FRowOfId.constFind(id);
+        if (ok && id > 0 && id <= std::numeric_limits<int>::max()) {
+            const auto it = FRowOfId.constFind(static_cast<int>(id));
             if (it != FRowOfId.cend())
                 found = it.value();
         }
@@ -372,11 +432,22 @@ void TqxTable::Post()
         for (const QVariant& v : values)
             q.addBindValue(v);
         if (!q.exec())
-            Fail(q.lastError().text());
-        FPending[FIdField] = QVariant(q.lastInsertId().toInt());
+            FailInStore(q.lastError().text());
+        // A trigger may refuse or undo an insert without an error: only a row read back from the file counts.
+        const QVariant rowId = q.numRowsAffected() == 1 ? q.lastInsertId() : QVariant();
+        QSqlQuery back(db);
+        back.setForwardOnly(true);
+        if (rowId.isNull() ||
+            !back.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(ColumnList(), Quoted(FTableName))))
+            FailInStore(QStringLiteral("the new row was not added to the table %1").arg(FTableName));
+        back.addBindValue(rowId);
+        if (!back.exec() || !back.next())
+            FailInStore(QStringLiteral("the new row was not added to the table %1").arg(FTableName));
+        FPending = RowOf(back);
         FRows.push_back(FPending);
         FCurrent = FRows.size() - 1;
-        FRowOfId.insert(FPending[FIdField].toLongLong(), FCurrent);
+        if (IsUsableId(FPending[FIdField]))
+            FRowOfId.insert(FPending[FIdField].toInt(), FCurrent);
     } else {
         if (!cols.isEmpty()) {
             QStringList sets;
@@ -389,7 +460,7 @@ void TqxTable::Post()
                 q.addBindValue(v);
             q.addBindValue(FPending[FIdField]);
             if (!q.exec())
-                Fail(q.lastError().text());
+                FailInStore(q.lastError().text());
         }
         FRows[FCurrent] = FPending;
     }
@@ -425,7 +496,7 @@ void TqxTable::Delete()
         Fail(q.lastError().text());
     q.addBindValue(FRows[FCurrent][FIdField]);
     if (!q.exec())
-        Fail(q.lastError().text());
+        FailInStore(q.lastError().text());
     FRows.remove(FCurrent);
     RebuildIdIndex();
     if (FCurrent >= FRows.size())
@@ -559,6 +630,8 @@ void TqxIPDBManager::InitializeDataBase(const QString& path)
             FConnectionNames->SetTableName(QStringLiteral("Connections"));
             FIPSets->Open(FieldList(kIPSetsFields));
             FConnectionNames->Open(FieldList(kConnectionsFields));
+            FIPSets->SetStorePath(path);
+            FConnectionNames->SetStorePath(path);
         } catch (const EqxError& e) {
             failure = QString::fromStdString(e.Message());
         }

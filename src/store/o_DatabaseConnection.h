@@ -11,6 +11,7 @@
 
 enum class TDataSetState { dsBrowse, dsEdit, dsInsert };
 
+class QSqlQuery;
 class TqxTable;
 
 // A field of the current row, reached by name. A light handle: it holds no value.
@@ -25,6 +26,9 @@ public:
     int AsInteger() const;
     QString AsString() const;
     bool AsBoolean() const;
+    // False for a value the store holds that does not fit the field's kind (text
+    // in an integer column, a number beyond 32 bits): the readers raise for it.
+    bool IsReadable() const;
     // Writers: they change the pending row (after Insert or Edit) only.
     void SetValue(const QVariant& value);
     void SetAsString(const QString& value);
@@ -80,8 +84,19 @@ public:
     QVariant StoredValue(int row, int field) const { return FRows.at(row).at(field); }
     void MoveTo(int row);
 
+    // The first field of the current row whose value cannot be read; empty when all can.
+    QString UnreadableField() const;
+    // The current row's key as stored, and whether a key is one the program can
+    // name (1 to 2147483647). Rows with other keys are shown but never found by ID.
+    QVariant CurrentId() const;
+    static bool IsUsableId(const QVariant& id);
+
+    // Errors of the file name it: set once the store is open.
+    void SetStorePath(const QString& path) { FStorePath = path; }
+
     // Used by TqxField.
     QVariant CurrentValue(int field) const;
+    bool IsReadable(int field, const QVariant& value) const;
     void AssignValue(int field, const QVariant& value);
 
 signals:
@@ -96,16 +111,20 @@ private:
     void LoadRows();
     void RebuildIdIndex();
     void SetState(TDataSetState state);
+    [[noreturn]] void FailInStore(const QString& message) const;
+    QVector<QVariant> RowOf(const QSqlQuery& query) const;
+    QString ColumnList() const;
     QString Quoted(const QString& identifier) const;
 
     QString FConnectionName;
     QString FTableName;
+    QString FStorePath;
     bool FActive = false;
     QStringList FFieldNames;
     QVector<FieldKind> FKinds;
     int FIdField = -1;
     QVector<QVector<QVariant>> FRows;
-    QHash<qint64, int> FRowOfId;  // ID -> row index: Locate by ID is the hot path
+    QHash<int, int> FRowOfId;  // ID -> row index: Locate by ID is the hot path
     int FCurrent = -1;
     bool FEof = true;
     TDataSetState FState = TDataSetState::dsBrowse;

@@ -134,6 +134,30 @@ TEST_F(ApplyTest, RefusesBeforeRunningAnything)
     EXPECT_FALSE(manager.Applying());
 }
 
+TEST_F(ApplyTest, ASetWithAnUnreadableValueIsRefusedNamingSetAndField)
+{
+    const int c = store.AddConnection("Office LAN");
+    const int text = store.AddIPSet("Text", "", "", "", "", true, c);
+    const int word = store.AddIPSet("Word", "", "", "", "", true, c);
+    // Set 1 would be what a CONNECTION or DHCP misread as 1 points at.
+    store.Exec({"UPDATE IPSets SET CONNECTION='abc' WHERE IPSET_NAME='Text'",
+                "UPDATE IPSets SET DHCP='yes' WHERE IPSET_NAME='Word'"});
+    store.IPSets()->Refresh();
+    const std::pair<int, std::string> cases[] = {
+        {text, "The IP set \"Text\" cannot be applied: its CONNECTION value cannot be read"},
+        {word, "The IP set \"Word\" cannot be applied: its DHCP value cannot be read"}};
+    for (const auto& [id, message] : cases) {
+        try {
+            manager.ApplyIPSet(id);
+            ADD_FAILURE() << "applied " << id;
+        } catch (const EqxError& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+    }
+    EXPECT_TRUE(netsh.Calls().empty());
+    EXPECT_FALSE(manager.Applying());
+}
+
 TEST_F(ApplyTest, TheWindowKeepsAnsweringAndASecondRequestIsIgnored)
 {
     const int c = store.AddConnection("Office LAN");

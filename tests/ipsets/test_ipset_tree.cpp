@@ -105,16 +105,33 @@ TEST_F(TreeFixture, UpdateSavesAChangedPendingRowAndDropsAnUntouchedOne)
     EXPECT_EQ(tree.topLevelItemCount(), 1);
 }
 
-TEST_F(TreeFixture, TableErrorsReachTheCallerAndKeepNodesMadeSoFar)
+TEST_F(TreeFixture, ValuesAnotherProgramStoredThatCannotBeReadShowBlank)
 {
-    store.AddIPSet("a", "", "", "", "", false, QVariant());
-    store.AddIPSet("b", "", "", "", "", false, QVariant());
-    // A CONNECTION holding text that is no number fails when read as an integer.
-    store.Exec("UPDATE IPSets SET CONNECTION='x' WHERE IPSET_NAME='b'");
-    EXPECT_THROW(manager.UpdateUI(), EqxError);
-    ASSERT_EQ(tree.topLevelItemCount(), 2);
-    EXPECT_EQ(tree.topLevelItem(0)->childCount(), 6);
-    EXPECT_LT(tree.topLevelItem(1)->childCount(), 6);  // stopped at the line that failed
+    const int lan = store.AddConnection("LAN");
+    store.AddIPSet("a", "", "", "", "", false, lan);
+    store.AddIPSet("b", "10.0.0.5", "", "", "", true, lan);
+    store.AddIPSet("c", "", "", "", "", false, lan);
+    // Text where a number belongs, a word where a flag belongs, an ID beyond 32 bits.
+    store.Exec({"UPDATE IPSets SET CONNECTION='abc' WHERE IPSET_NAME='a'",
+                "UPDATE IPSets SET DHCP='yes' WHERE IPSET_NAME='b'",
+                "UPDATE IPSets SET ID=4294967297 WHERE IPSET_NAME='c'"});
+    EXPECT_NO_THROW(manager.UpdateUI());
+    ASSERT_EQ(tree.topLevelItemCount(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(tree.topLevelItem(i)->childCount(), 6);
+    EXPECT_EQ(tree.topLevelItem(0)->child(5)->text(0), "Connection Name:");
+    EXPECT_EQ(tree.topLevelItem(1)->child(0)->text(0), "IP:10.0.0.5");
+    EXPECT_EQ(tree.topLevelItem(1)->child(4)->text(0), "DHCP :");
+    EXPECT_EQ(tree.topLevelItem(1)->child(5)->text(0), "Connection Name:LAN");
+    // The ID stays what it is, never a number that could be another row's.
+    const QVariant id = tree.topLevelItem(2)->data(0, TqxIPSetManager::IDRole);
+    EXPECT_EQ(id, QVariant(QStringLiteral("4294967297")));
+    try {
+        TqxIPSetManager::PickedID(id);
+        FAIL() << "picked";
+    } catch (const EqxError& e) {
+        EXPECT_NE(e.Message().find("4294967297"), std::string::npos) << e.Message();
+    }
 }
 
 TEST(IPSetManagerReferences, EmptyWhenTheReferencedComponentGoes)

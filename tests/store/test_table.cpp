@@ -115,6 +115,82 @@ TEST(Table, LocateMatchesWholeValuesExactly)
     EXPECT_TRUE(s.Connections()->Locate(kID, QString::number(id)));
 }
 
+TEST(Table, KeysOutsideThirtyTwoBitsNeverStandForAnotherRow)
+{
+    TempStore s;
+    const int one = s.AddConnection("one");
+    s.Exec({"INSERT INTO Connections (ID, CONNECTIONNAME) VALUES (4294967297, 'far')",
+            "INSERT INTO Connections (ID, CONNECTIONNAME) VALUES (0, 'zero')",
+            "INSERT INTO Connections (ID, CONNECTIONNAME) VALUES (-3, 'below')"});
+    TqxTable* t = s.Connections();
+    t->Refresh();
+    EXPECT_EQ(t->RecordCount(), 4);
+    for (const QVariant& id : {QVariant(4294967297LL), QVariant(0), QVariant(-3), QVariant("4294967297")})
+        EXPECT_FALSE(t->Locate(kID, id)) << id.toString().toStdString();
+    ASSERT_TRUE(t->Locate(kID, one));
+    EXPECT_EQ(t->FieldByName("CONNECTIONNAME").AsString(), "one");
+
+    // Reached by walking, the far row keeps its own key: reading it as a number is refused,
+    // and deleting it deletes it alone.
+    for (t->First(); !t->Eof() && t->FieldByName("CONNECTIONNAME").AsString() != "far"; t->Next()) {
+    }
+    ASSERT_FALSE(t->Eof());
+    EXPECT_FALSE(t->FieldByName(kID).IsReadable());
+    EXPECT_EQ(t->UnreadableField(), "ID");
+    EXPECT_EQ(t->CurrentId(), QVariant(4294967297LL));
+    EXPECT_FALSE(TqxTable::IsUsableId(t->CurrentId()));
+    EXPECT_THROW(t->FieldByName(kID).AsInteger(), EqxError);
+    t->Delete();
+    t->Refresh();
+    EXPECT_EQ(t->RecordCount(), 3);
+    EXPECT_TRUE(t->Locate(kID, one));
+}
+
+TEST(Table, ValuesThatDoNotFitTheirColumnAreKeptAndNamed)
+{
+    TempStore s;
+    s.AddIPSet("fine", "", "", "", "", true, QVariant());
+    s.AddIPSet("text", "", "", "", "", true, QVariant());
+    s.AddIPSet("word", "", "", "", "", true, QVariant());
+    s.AddIPSet("wide", "", "", "", "", true, QVariant());
+    s.Exec({"UPDATE IPSets SET CONNECTION='abc' WHERE IPSET_NAME='text'",
+            "UPDATE IPSets SET DHCP='yes' WHERE IPSET_NAME='word'",
+            "UPDATE IPSets SET CONNECTION=2.5 WHERE IPSET_NAME='wide'"});
+    TqxTable* t = s.IPSets();
+    t->Refresh();
+    const QString unreadable[] = {"", "CONNECTION", "DHCP", "CONNECTION"};
+    int row = 0;
+    for (t->First(); !t->Eof(); t->Next(), ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(t->UnreadableField(), unreadable[row]);
+        EXPECT_TRUE(t->FieldByName("IPSET_NAME").IsReadable());
+    }
+    ASSERT_TRUE(t->Locate(kName, "text"));
+    EXPECT_THROW(t->FieldByName(kConn).AsInteger(), EqxError);
+    ASSERT_TRUE(t->Locate(kName, "word"));
+    EXPECT_THROW(t->FieldByName("DHCP").AsBoolean(), EqxError);
+}
+
+TEST(Table, AnInsertTheFileDidNotKeepIsAnErrorNamingTheStore)
+{
+    TempStore s;
+    s.AddConnection("kept");
+    s.Exec("CREATE TRIGGER drop_all BEFORE INSERT ON Connections BEGIN SELECT RAISE(IGNORE); END");
+    TqxTable* t = s.Connections();
+    t->Insert();
+    t->FieldByName("CONNECTIONNAME").SetAsString("dropped");
+    try {
+        t->Post();
+        FAIL() << "posted";
+    } catch (const EqxError& e) {
+        EXPECT_NE(e.Message().find(s.path.toStdString()), std::string::npos) << e.Message();
+    }
+    t->Cancel();
+    EXPECT_EQ(t->RecordCount(), 1);
+    EXPECT_FALSE(t->Locate(kID, 0));
+    EXPECT_FALSE(t->Locate("CONNECTIONNAME", "dropped"));
+}
+
 TEST(Table, PendingRowsEndImplicitly)
 {
     TempStore s;
