@@ -359,4 +359,32 @@ TEST_F(MainWindowTest, EveryFocusableWidgetHasAnAccessibleNameAndMenusHaveMnemon
     QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->File1->isVisible(); }, 2000));
     window->File1->close();
+TEST_F(MainWindowTest, ASetWhoseIdIsBeyondThirtyTwoBitsIsShownButNeverPicked)
+{
+    ThreeSets();
+    // Cut to 32 bits this ID would be 1, the "Office" set.
+    Sql("INSERT INTO IPSets (ID, IPSET_NAME, DHCP, CONNECTION) VALUES (4294967297, 'Far', 1, 1)");
+    FakeNetsh netsh;
+    Open();
+    ASSERT_EQ(Tree()->topLevelItemCount(), 4);
+    Press(Tree()->topLevelItem(0));
+    ASSERT_EQ(window->IPSetID(), 1);
+
+    ModalAnswer box;
+    box.Arm(QMessageBox::Ok);
+    Press(Tree()->topLevelItem(3));
+    EXPECT_EQ(box.shown, 1);
+    EXPECT_TRUE(box.text.contains("4294967297")) << box.text.toStdString();
+    EXPECT_EQ(window->IPSetID(), 0);
+    EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
+
+    // The tray's item for it is refused the same way, and nothing runs.
+    QAction* far = window->ApplyIPSet1->actions().at(3);
+    EXPECT_EQ(far->text(), "Far");
+    box.Arm(QMessageBox::Ok);
+    far->trigger();
+    EXPECT_EQ(box.shown, 2);
+    EXPECT_TRUE(box.text.contains("4294967297")) << box.text.toStdString();
+    window->ActivatetheselectedIPSet1->trigger();
+    EXPECT_TRUE(netsh.Calls().empty());
 }

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #ifndef _WIN32
@@ -145,4 +147,27 @@ TEST(StartUp, OpensTheStoreBesideTheProgramFromAnyWorkingDirectory)
     // A program that opened its store keeps running until it is closed.
     EXPECT_FALSE(r.finished) << r.errors.toStdString();
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+TEST(StartUp, AStoreAnotherToolWroteStillOpens)
+{
+    Installed inst;
+    QDir(inst.dir.path()).mkdir("DataBase");
+    CreateEmptyStore(inst.store);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other-tool");
+        db.setDatabaseName(inst.store);
+        ASSERT_TRUE(db.open());
+        // Values that fit no column, a key beyond 32 bits, and a table that takes no new names.
+        for (const char* sql :
+             {"INSERT INTO Connections (CONNECTIONNAME) VALUES ('kept')",
+              "INSERT INTO IPSets (IPSET_NAME, DHCP, CONNECTION) VALUES ('Text', 1, 'abc'), ('Word', 'yes', 1)",
+              "INSERT INTO IPSets (ID, IPSET_NAME, DHCP) VALUES (4294967297, 'Far', 1)",
+              "CREATE TRIGGER no_names BEFORE INSERT ON Connections BEGIN SELECT RAISE(ABORT, 'no'); END"})
+            ASSERT_TRUE(QSqlQuery(db).exec(sql)) << sql;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("other-tool");
+    const RunResult r = Start(inst.program, QDir::rootPath());
+    EXPECT_FALSE(r.finished) << r.errors.toStdString();
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/qxError.h"
 #include "controls/o_QXIPEdit.h"
 #include "dialogs/f_IPSet.h"
 #include "store/o_DatabaseConnection.h"
@@ -436,3 +437,77 @@ TEST_F(IPSetEditorTest, EnterInTheNameFieldSavesButInAnAddressOnlyCommitsIt)
 }
 
 }  // namespace
+// What the file holds for a set, byte for byte, and how many updates it has seen.
+struct StoredBytes {
+    QString typesAndHex;
+    int updates = 0;
+};
+
+StoredBytes ReadStored(TempStore& store, int id)
+{
+    QSqlQuery q(QSqlDatabase::database(store.manager.ConnectionName()));
+    StoredBytes out;
+    q.exec(QStringLiteral("SELECT typeof(IPSET_NAME) || hex(IPSET_NAME) || IPADDRESS || SUBNETMASK || GATEWAY || "
+                          "DNS || DHCP || CONNECTION FROM IPSets WHERE ID=%1").arg(id));
+    if (q.next())
+        out.typesAndHex = q.value(0).toString();
+    q.exec(QStringLiteral("SELECT count(*) FROM updates"));
+    if (q.next())
+        out.updates = q.value(0).toInt();
+    return out;
+}
+
+}  // namespace
+
+TEST_F(IPSetEditorTest, OkWritesOnlyWhatTheUserChanged)
+{
+    store.Exec({"CREATE TABLE updates (ID INTEGER)",
+                "CREATE TRIGGER counted AFTER UPDATE ON IPSets BEGIN INSERT INTO updates VALUES (NEW.ID); END"});
+    // Names the fields cannot hold exactly: longer than the name field takes, bytes that are no text.
+    const QString longName(40000, QLatin1Char('n'));
+    const int id = store.AddIPSet(longName, "10.1.1.10", "255.255.0.0", "10.1.0.1", "10.1.0.2", false, lan);
+    const int blob = store.AddIPSet("blob", "10.1.1.11", "255.255.0.0", "10.1.0.1", "10.1.0.2", false, lan);
+    store.Exec(QStringLiteral("UPDATE IPSets SET IPSET_NAME = X'4F6666FF6963' WHERE ID=%1").arg(blob));
+    store.Exec("DELETE FROM updates");
+
+    for (const int row : {id, blob}) {
+        SCOPED_TRACE(row);
+        store.IPSets()->Refresh();
+        ASSERT_TRUE(store.IPSets()->Locate("ID", row));
+        const StoredBytes before = ReadStored(store, row);
+        dialog->EditIPSet();
+        Exec([](TFrmIPSet* d) { QTest::mouseClick(d->btnOk, Qt::LeftButton); });
+        const StoredBytes untouched = ReadStored(store, row);
+        EXPECT_EQ(untouched.typesAndHex, before.typesAndHex);
+        EXPECT_EQ(untouched.updates, 0);
+
+        // A changed DNS server is all that is written.
+        ASSERT_TRUE(store.IPSets()->Locate("ID", row));
+        dialog->EditIPSet();
+        Exec([](TFrmIPSet* d) {
+            d->edtDns->Editor(4)->setFocus();
+            d->edtDns->Editor(4)->selectAll();
+            QTest::keyClicks(kFocused, "9");
+            QTest::mouseClick(d->btnOk, Qt::LeftButton);
+        });
+        const StoredBytes changed = ReadStored(store, row);
+        EXPECT_EQ(changed.updates, 1);
+        EXPECT_EQ(changed.typesAndHex, QString(before.typesAndHex).replace("10.1.0.2", "10.1.0.9"));
+        store.Exec("DELETE FROM updates");
+    }
+}
+
+TEST_F(IPSetEditorTest, ASetWithAnUnreadableValueIsNotOpened)
+{
+    const int id = store.AddIPSet("Odd", "", "", "", "", true, lan);
+    store.Exec(QStringLiteral("UPDATE IPSets SET DHCP='yes' WHERE ID=%1").arg(id));
+    store.IPSets()->Refresh();
+    ASSERT_TRUE(store.IPSets()->Locate("ID", id));
+    try {
+        dialog->EditIPSet();
+        FAIL() << "opened";
+    } catch (const EqxError& e) {
+        EXPECT_EQ(e.Message(), "The IP set \"Odd\" cannot be edited: its DHCP value cannot be read");
+    }
+    EXPECT_EQ(store.IPSets()->State(), TDataSetState::dsBrowse);
+}
