@@ -12,10 +12,12 @@ BUILD_DIR=${BUILD_DIR:-build}
 PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins
           libsystemd-dev libxcb1-dev)
-# What the tests need on top: GoogleTest, Google Benchmark, and the tools of the
-# network-namespace tests (a private NetworkManager and a DHCP server).
+# What the tests need on top: GoogleTest, Google Benchmark, the tools of the
+# network-namespace tests (a private NetworkManager and a DHCP server), and clang
+# with its libFuzzer runtime for the fuzz targets.
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev
-               iproute2 network-manager dnsmasq-base dbus nlohmann-json3-dev)
+               iproute2 network-manager dnsmasq-base dbus nlohmann-json3-dev
+               clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -50,6 +52,7 @@ case "${1:-}" in
         ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 300
         BUILD_DIR="$BUILD_DIR" bash .ci/package.sh
         bash .ci/windows-gui.sh
+        bash .ci/sanitize-and-fuzz.sh
         ;;
     *)
         echo "usage: $0 run|test" >&2
