@@ -173,7 +173,8 @@ void TFrmIPSet::ShowRowConnection()
     int index = -1;
     if (dsIPSets && dsIPSets->Active() && (dsIPSets->RecNo() >= 0 || dsIPSets->State() != TDataSetState::dsBrowse)) {
         const TqxField connection = dsIPSets->FieldByName(QStringLiteral("CONNECTION"));
-        if (!connection.IsNull())
+        // Called from the table's signals too: an unreadable value shows as no connection, never raises.
+        if (!connection.IsNull() && connection.IsReadable())
             index = edtConnection->findData(connection.AsInteger());
     }
     edtConnection->setCurrentIndex(index);

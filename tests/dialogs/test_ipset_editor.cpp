@@ -497,17 +497,33 @@ TEST_F(IPSetEditorTest, OkWritesOnlyWhatTheUserChanged)
     }
 }
 
-TEST_F(IPSetEditorTest, ASetWithAnUnreadableValueIsNotOpened)
+TEST_F(IPSetEditorTest, ASetWithAnUnreadableValueIsNotOpenedButAddingStillWorks)
 {
-    const int id = store.AddIPSet("Odd", "", "", "", "", true, lan);
-    store.Exec(QStringLiteral("UPDATE IPSets SET DHCP='yes' WHERE ID=%1").arg(id));
+    const int odd = store.AddIPSet("Odd", "", "", "", "", true, lan);
+    const int text = store.AddIPSet("Text", "", "", "", "", true, lan);
+    store.Exec({QStringLiteral("UPDATE IPSets SET DHCP='yes' WHERE ID=%1").arg(odd),
+                QStringLiteral("UPDATE IPSets SET CONNECTION='abc' WHERE ID=%1").arg(text)});
     store.IPSets()->Refresh();
-    ASSERT_TRUE(store.IPSets()->Locate("ID", id));
-    try {
-        dialog->EditIPSet();
-        FAIL() << "opened";
-    } catch (const EqxError& e) {
-        EXPECT_EQ(e.Message(), "The IP set \"Odd\" cannot be edited: its DHCP value cannot be read");
+    const std::pair<int, std::string> cases[] = {
+        {odd, "The IP set \"Odd\" cannot be edited: its DHCP value cannot be read"},
+        {text, "The IP set \"Text\" cannot be edited: its CONNECTION value cannot be read"}};
+    for (const auto& [id, message] : cases) {
+        // The dialog follows the table's current row: an unreadable connection shows as none.
+        ASSERT_TRUE(store.IPSets()->Locate("ID", id));
+        EXPECT_EQ(dialog->edtConnection->currentIndex(), id == text ? -1 : 0);
+        try {
+            dialog->EditIPSet();
+            ADD_FAILURE() << "opened " << id;
+        } catch (const EqxError& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+        EXPECT_EQ(store.IPSets()->State(), TDataSetState::dsBrowse);
     }
-    EXPECT_EQ(store.IPSets()->State(), TDataSetState::dsBrowse);
+    dialog->AddIPSet();
+    Exec([](TFrmIPSet* d) {
+        QTest::keyClicks(d->edtIPSetName, "New");
+        d->DHCPCheck->setChecked(true);
+        QTest::mouseClick(d->btnOk, Qt::LeftButton);
+    });
+    EXPECT_TRUE(LocateStored("New"));
 }
