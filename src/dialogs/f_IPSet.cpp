@@ -161,9 +161,12 @@ void TFrmIPSet::LoadConnectionChoices()
         // Read through the stored rows: the connection table's own cursor stays where it is.
         const int idField = dsConnections->FieldIndex(QStringLiteral("ID"));
         const int nameField = dsConnections->FieldIndex(QStringLiteral("CONNECTIONNAME"));
-        for (int row = 0; idField >= 0 && nameField >= 0 && row < dsConnections->RecordCount(); ++row)
-            edtConnection->addItem(dsConnections->StoredValue(row, nameField).toString(),
-                                   dsConnections->StoredValue(row, idField));
+        for (int row = 0; idField >= 0 && nameField >= 0 && row < dsConnections->RecordCount(); ++row) {
+            // A connection whose ID no set can hold is no choice: as a number it would be another row's.
+            const QVariant id = dsConnections->StoredValue(row, idField);
+            if (TqxTable::IsUsableId(id))
+                edtConnection->addItem(dsConnections->StoredValue(row, nameField).toString(), id);
+        }
     }
     ShowRowConnection();
 }

@@ -519,6 +519,11 @@ TEST_F(IPSetEditorTest, ASetWithAnUnreadableValueIsNotOpenedButAddingStillWorks)
         }
         EXPECT_EQ(store.IPSets()->State(), TDataSetState::dsBrowse);
     }
+    // A connection whose ID is beyond 32 bits is no choice: cut down, it would be "LAN".
+    store.Exec("INSERT INTO Connections (ID, CONNECTIONNAME) VALUES (4294967297, 'Far')");
+    store.Connections()->Refresh();
+    EXPECT_EQ(dialog->edtConnection->findText("Far"), -1);
+    EXPECT_EQ(dialog->edtConnection->count(), 2);
     dialog->AddIPSet();
     Exec([](TFrmIPSet* d) {
         QTest::keyClicks(d->edtIPSetName, "New");
