@@ -8,14 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 #include "controls/o_FileInfo.h"
 #include "controls/o_FileInfoOS.h"
-#include "controls/VersionBlock.h"
 
 namespace {
 
@@ -128,40 +125,6 @@ TEST(FileInfoLinux, DamagedVersionSectionsReadAsHavingNoValues)
         EXPECT_EQ(info.CompanyName(), "");
         EXPECT_EQ(info.FileVersion(), "");
         EXPECT_EQ(info.QueryValue("ProductName"), "");
-    }
-}
-
-TEST(VersionBlock, EveryReadStaysInsideTheBlock)
-{
-    const std::string magic("QXVERINFO1\0", 11);
-    const std::string good = magic + Bytes("A\0one\0b\0two\0\0\0");
-    struct Case {
-        std::string block;
-        std::string path;
-        std::optional<std::string> value;
-    };
-    const Case cases[] = {
-        {good, "a", "one"},                                      // letter case aside
-        {good, "B", "two"},
-        {good, "c", std::nullopt},
-        {magic + Bytes("A\0one\0b\0two"), "b", std::nullopt},  // last value cut off
-        {magic + Bytes("A\0one\0b\0two"), "A", std::nullopt},  // damage anywhere: no values
-        {magic + Bytes("A\0one\0b"), "A", std::nullopt},          // key without NUL at the end
-        {magic + "abc", "abc", std::nullopt},
-        {magic.substr(0, 10), "A", std::nullopt},                 // magic cut short
-        {Bytes("QXVERINFO2\0A\0one\0"), "A", std::nullopt},
-        {magic + Bytes("A\0\0"), "A", ""},             // an empty value
-        {magic + Bytes("\0A\0one\0"), "A", std::nullopt},  // behind the end mark
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.block) + " / " + c.path);
-        // A copy of exactly the block's size: reading past it is caught by the sanitizer run.
-        const std::vector<char> exact(c.block.begin(), c.block.end());
-        const auto found = VersionBlockValue(std::string_view(exact.data(), exact.size()), c.path);
-        ASSERT_EQ(found.has_value(), c.value.has_value());
-        if (found) {
-            EXPECT_EQ(*found, *c.value);
-        }
     }
 }
 
