@@ -39,12 +39,15 @@ int OnStore(QTextStream& err, const std::function<int(TqxIPDBManager&)>& work)
 int ListIPSets(TqxTable* sets, TqxTable* connections, QTextStream& out)
 {
     const auto text = [sets](const char* name) { return Cell(sets->FieldByName(QLatin1String(name)).AsString()); };
+    // A value another program stored that does not fit its field is listed blank.
+    const TqxField connectionId = sets->FieldByName(QStringLiteral("CONNECTION"));
+    const TqxField dhcp = sets->FieldByName(QStringLiteral("DHCP"));
     for (sets->First(); !sets->Eof(); sets->Next()) {
         QString connection;
-        if (connections->Locate(QStringLiteral("ID"), sets->FieldByName(QStringLiteral("CONNECTION")).AsInteger()))
+        if (connectionId.IsReadable() && connections->Locate(QStringLiteral("ID"), connectionId.AsInteger()))
             connection = Cell(connections->FieldByName(QStringLiteral("CONNECTIONNAME")).AsString());
         QStringList cells{text("IPSET_NAME"), connection};
-        if (sets->FieldByName(QStringLiteral("DHCP")).AsBoolean())
+        if (dhcp.IsReadable() && dhcp.AsBoolean())
             cells << QStringLiteral("DHCP");
         else
             cells << text("IPADDRESS") << text("SUBNETMASK") << text("GATEWAY") << text("DNS");

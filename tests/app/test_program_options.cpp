@@ -91,12 +91,15 @@ TEST(ProgramOptions, ListPrintsTheStoredSetsWithoutADisplay)
     ProgramCopy copy(true);
     AddOfficeSets(copy.PortableStore());
     // A tab in a name would break the line into cells; a missing connection leaves its cell empty.
+    // Values another tool stored that fit no column are listed blank.
     Sql(copy.PortableStore(), {"INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, DHCP) VALUES "
-                               "('Lab' || char(9) || 'bench', '10.1.0.2', '255.255.0.0', 0)"});
+                               "('Lab' || char(9) || 'bench', '10.1.0.2', '255.255.0.0', 0)",
+                               "INSERT INTO IPSets (IPSET_NAME, IPADDRESS, DHCP, CONNECTION) VALUES "
+                               "('Odd', '10.2.0.2', 'yes', 'abc')"});
     const ProgramRun r = copy.Run({"--list"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Office\tOffice LAN\t10.0.0.5\t255.0.0.0\t10.0.0.1\t10.0.0.2\nRoaming\tOffice LAN\tDHCP\n"
-                     "Lab bench\t\t10.1.0.2\t255.255.0.0\t\t\n");
+                     "Lab bench\t\t10.1.0.2\t255.255.0.0\t\t\nOdd\t\t10.2.0.2\t\t\t\n");
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(copy.UsersStore()));  // portable: the user's folder is left alone
 }

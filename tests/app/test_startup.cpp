@@ -168,6 +168,6 @@ TEST(StartUp, AStoreAnotherToolWroteStillOpens)
         db.close();
     }
     QSqlDatabase::removeDatabase("other-tool");
-    const RunResult r = Start(inst.program, QDir::rootPath());
+    const RunResult r = Start(inst, QDir::rootPath());
     EXPECT_FALSE(r.finished) << r.errors.toStdString();
 }
