@@ -405,9 +405,12 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == IPSetTreeView->viewport() && event->type() == QEvent::MouseButtonPress) {
         // Any button selects the node under the pointer first, the right one too.
         const auto* press = static_cast<QMouseEvent*>(event);
+        const QTreeWidgetItem* before = IPSetTreeView->currentItem();
         if (QTreeWidgetItem* item = IPSetTreeView->itemAt(press->position().toPoint()))
             IPSetTreeView->setCurrentItem(item);
-        RunCommand([this] { IPSetTreeViewMouseDown(); });
+        // A new current node was picked by the change itself; picked twice, a refusal would show twice.
+        if (IPSetTreeView->currentItem() == before)
+            RunCommand([this] { IPSetTreeViewMouseDown(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -461,7 +464,9 @@ void TFrmMain::ShowPickedSet()
 {
     for (int i = 0; i < IPSetTreeView->topLevelItemCount(); ++i) {
         QTreeWidgetItem* node = IPSetTreeView->topLevelItem(i);
-        if (node->data(0, TqxIPSetManager::IDRole).toInt() != FIPSetID)
+        // Only a set that can be picked is found again; no other node reads as its ID.
+        const QVariant id = node->data(0, TqxIPSetManager::IDRole);
+        if (!TqxTable::IsUsableId(id) || id.toInt() != FIPSetID)
             continue;
         IPSetTreeView->setCurrentItem(node);
         IPSetTreeViewMouseDown();  // also when it was current already

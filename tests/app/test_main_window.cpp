@@ -359,6 +359,8 @@ TEST_F(MainWindowTest, EveryFocusableWidgetHasAnAccessibleNameAndMenusHaveMnemon
     QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->File1->isVisible(); }, 2000));
     window->File1->close();
+}
+
 TEST_F(MainWindowTest, ASetWhoseIdIsBeyondThirtyTwoBitsIsShownButNeverPicked)
 {
     ThreeSets();

@@ -437,6 +437,9 @@ TEST_F(IPSetEditorTest, EnterInTheNameFieldSavesButInAnAddressOnlyCommitsIt)
 }
 
 }  // namespace
+
+namespace {
+
 // What the file holds for a set, byte for byte, and how many updates it has seen.
 struct StoredBytes {
     QString typesAndHex;
