@@ -111,20 +111,24 @@ TEST_F(TreeFixture, ValuesAnotherProgramStoredThatCannotBeReadShowBlank)
     store.AddIPSet("a", "", "", "", "", false, lan);
     store.AddIPSet("b", "10.0.0.5", "", "", "", true, lan);
     store.AddIPSet("c", "", "", "", "", false, lan);
-    // Text where a number belongs, a word where a flag belongs, an ID beyond 32 bits.
+    store.AddIPSet("d", "", "", "", "", false, lan);
+    // Text where a number belongs, a word where a flag belongs, an ID beyond 32 bits, a fraction
+    // (read as 1, 4294967297 and 1.5 would each stand for another row).
     store.Exec({"UPDATE IPSets SET CONNECTION='abc' WHERE IPSET_NAME='a'",
                 "UPDATE IPSets SET DHCP='yes' WHERE IPSET_NAME='b'",
-                "UPDATE IPSets SET ID=4294967297 WHERE IPSET_NAME='c'"});
+                "UPDATE IPSets SET ID=4294967297 WHERE IPSET_NAME='c'",
+                "UPDATE IPSets SET CONNECTION=1.5 WHERE IPSET_NAME='d'"});
     EXPECT_NO_THROW(manager.UpdateUI());
-    ASSERT_EQ(tree.topLevelItemCount(), 3);
-    for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(tree.topLevelItemCount(), 4);
+    for (int i = 0; i < 4; ++i)
         EXPECT_EQ(tree.topLevelItem(i)->childCount(), 6);
     EXPECT_EQ(tree.topLevelItem(0)->child(5)->text(0), "Connection Name:");
+    EXPECT_EQ(tree.topLevelItem(2)->child(5)->text(0), "Connection Name:");
     EXPECT_EQ(tree.topLevelItem(1)->child(0)->text(0), "IP:10.0.0.5");
     EXPECT_EQ(tree.topLevelItem(1)->child(4)->text(0), "DHCP :");
     EXPECT_EQ(tree.topLevelItem(1)->child(5)->text(0), "Connection Name:LAN");
     // The ID stays what it is, never a number that could be another row's.
-    const QVariant id = tree.topLevelItem(2)->data(0, TqxIPSetManager::IDRole);
+    const QVariant id = tree.topLevelItem(3)->data(0, TqxIPSetManager::IDRole);
     EXPECT_EQ(id, QVariant(QStringLiteral("4294967297")));
     try {
         TqxIPSetManager::PickedID(id);

@@ -146,31 +146,6 @@ TEST(Table, KeysOutsideThirtyTwoBitsNeverStandForAnotherRow)
     EXPECT_TRUE(t->Locate(kID, one));
 }
 
-TEST(Table, ValuesThatDoNotFitTheirColumnAreKeptAndNamed)
-{
-    TempStore s;
-    s.AddIPSet("fine", "", "", "", "", true, QVariant());
-    s.AddIPSet("text", "", "", "", "", true, QVariant());
-    s.AddIPSet("word", "", "", "", "", true, QVariant());
-    s.AddIPSet("wide", "", "", "", "", true, QVariant());
-    s.Exec({"UPDATE IPSets SET CONNECTION='abc' WHERE IPSET_NAME='text'",
-            "UPDATE IPSets SET DHCP='yes' WHERE IPSET_NAME='word'",
-            "UPDATE IPSets SET CONNECTION=2.5 WHERE IPSET_NAME='wide'"});
-    TqxTable* t = s.IPSets();
-    t->Refresh();
-    const QString unreadable[] = {"", "CONNECTION", "DHCP", "CONNECTION"};
-    int row = 0;
-    for (t->First(); !t->Eof(); t->Next(), ++row) {
-        SCOPED_TRACE(row);
-        EXPECT_EQ(t->UnreadableField(), unreadable[row]);
-        EXPECT_TRUE(t->FieldByName("IPSET_NAME").IsReadable());
-    }
-    ASSERT_TRUE(t->Locate(kName, "text"));
-    EXPECT_THROW(t->FieldByName(kConn).AsInteger(), EqxError);
-    ASSERT_TRUE(t->Locate(kName, "word"));
-    EXPECT_THROW(t->FieldByName("DHCP").AsBoolean(), EqxError);
-}
-
 TEST(Table, AnInsertTheFileDidNotKeepIsAnErrorNamingTheStore)
 {
     TempStore s;
