@@ -1,5 +1,6 @@
 #include "app/LazyIcon.h"
 
+#include <QFile>
 #include <QIconEngine>
 #include <QPainter>
 #include <optional>
@@ -30,7 +31,9 @@ public:
     {
         return Icon().availableSizes(mode, state);
     }
-    bool isNull() override { return Icon().isNull(); }
+    // Asked by every tool button while the window is laid out: an existing file
+    // answers that without starting the SVG renderer.
+    bool isNull() override { return FIcon ? FIcon->isNull() : !QFile::exists(FFileName); }
     QString key() const override { return QStringLiteral("TqxLazyIconEngine"); }
     QIconEngine* clone() const override { return new TqxLazyIconEngine(FFileName); }
 
