@@ -4,10 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "ProgramCopy.h"
@@ -245,6 +249,56 @@ TEST(OneWindow, TheMinimizedWindowTakesLaterStartsAndAnotherUserFolderDoesNot)
         p->kill();
         p->waitForFinished();
     }
+}
+
+// Sends `request` to the holder's socket and returns what it answered before closing.
+QByteArray AskHolder(const QString& socketName, const QByteArray& request)
+{
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketName);
+    std::memcpy(addr.sun_path, path.constData(), path.size());
+    QByteArray answer;
+    if (::connect(s, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0 &&
+        ::send(s, request.constData(), request.size(), 0) == request.size()) {
+        ::shutdown(s, SHUT_WR);
+        // The holder answers from its event loop.
+        QDeadlineTimer deadline(5000);
+        char buffer[64];
+        ssize_t n = 0;
+        while (!deadline.hasExpired() && (n = ::recv(s, buffer, sizeof buffer, MSG_DONTWAIT)) != 0) {
+            if (n > 0)
+                answer.append(buffer, n);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    }
+    ::close(s);
+    return answer;
+}
+
+TEST(OneWindow, TheHoldersSocketIsTheUsersAndTakesOnlyItsRequest)
+{
+    ProgramCopy copy(true);
+    RuntimeFolderOf runtime(copy);
+    const QString socketName = copy.RuntimeFolder() + QStringLiteral("/netvane-%1.socket").arg(getuid());
+    {
+        TSingleInstance first;
+        ASSERT_EQ(first.Claim(), TSingleInstance::Role::First);
+        QSignalSpy asked(&first, &TSingleInstance::ActivationRequested);
+        EXPECT_EQ(QFileInfo(socketName).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                          QFile::WriteUser),
+                  QFile::Permissions());
+        const struct {
+            QByteArray request, answer;
+            int asked;
+        } cases[] = {{"hello\n", "", 0}, {"show", "", 0}, {"show\n", "ok\n", 1}};
+        for (const auto& c : cases) {
+            EXPECT_EQ(AskHolder(socketName, c.request), c.answer) << c.request.toStdString();
+            EXPECT_EQ(asked.count(), c.asked) << c.request.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(socketName));
 }
 
 TEST(OneWindow, AHolderThatDoesNotAnswerIsReported)
