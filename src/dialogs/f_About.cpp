@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #ifdef NETVANE_SVG_PICTURES
-#include <QSvgRenderer>
+#include <QImageReader>
 #endif
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -60,12 +60,11 @@ QPixmap Banner()
     // Rendered at its size by the build.
     return QPixmap(QStringLiteral(":/about/quorvex-banner-422x87.png"));
 #else
-    QSvgRenderer svg(QStringLiteral(":/about/banner.svg"));
-    QPixmap picture(422, 87);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    svg.render(&painter);
-    return picture;
+    // Through the picture plugin, as the icons are: the program then loads the SVG
+    // library only once it draws one, not at every start.
+    QImageReader svg(QStringLiteral(":/about/banner.svg"));
+    svg.setScaledSize(QSize(422, 87));
+    return QPixmap::fromImage(svg.read());
 #endif
 }
 
