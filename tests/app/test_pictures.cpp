@@ -5,6 +5,9 @@
 #include <QImage>
 
 #include "app/Pictures.h"
+#ifdef NETVANE_SVG_PICTURES
+#include "app/LazyIcon.h"
+#endif
 
 namespace {
 
@@ -38,5 +41,20 @@ TEST(ProgramPictures, ProgramIconIsSharpAtLargeSizes)
     // The task bar and Alt+Tab ask for large icons; a 48-pixel picture scaled up would not do.
     EXPECT_EQ(ProgramPicture("netvane").pixmap(256, 256).size(), QSize(256, 256));
 }
+
+#ifdef NETVANE_SVG_PICTURES
+TEST(ProgramPictures, AnIconReadOnFirstUseAnswersAsOneReadAtOnce)
+{
+    ProgramPicture("03-plus");  // brings in the pictures
+    for (const QString& file : {QStringLiteral(":/icons/03-plus.svg"), QStringLiteral(":/icons/no-such.svg")}) {
+        // Asked first whether it is empty, as a tool button does, before anything drew it.
+        const QIcon lazy = LazyIcon(file);
+        const QIcon read(file);
+        EXPECT_EQ(lazy.isNull(), read.isNull()) << file.toStdString();
+        EXPECT_EQ(lazy.pixmap(24, 24).isNull(), read.pixmap(24, 24).isNull()) << file.toStdString();
+        EXPECT_EQ(lazy.isNull(), read.isNull()) << file.toStdString();
+    }
+}
+#endif
 
 }  // namespace
