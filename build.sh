@@ -11,12 +11,12 @@ BUILD_DIR=${BUILD_DIR:-build}
 # What building and running Netvane needs.
 PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins
-          libsystemd-dev libxcb1-dev libfontconfig-dev)
+          libsystemd-dev libxcb1-dev libfontconfig-dev nlohmann-json3-dev)
 # What the tests need on top: GoogleTest, Google Benchmark, the tools of the
 # network-namespace tests (a private NetworkManager and a DHCP server), and clang
 # with its libFuzzer runtime for the fuzz targets.
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev
-               iproute2 network-manager dnsmasq-base dbus nlohmann-json3-dev
+               iproute2 network-manager dnsmasq-base dbus
                clang libclang-rt-14-dev)
 
 install_missing() {

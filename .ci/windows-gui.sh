@@ -29,7 +29,7 @@ if [ -z "$QT_PREFIX" ]; then
     fi
 fi
 
-windows_install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest \
+windows_install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest nlohmann-json3-dev \
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins xvfb xauth fonts-dejavu-core
 
 start=$(date +%s)

@@ -1,0 +1,128 @@
+#include "ipsets/IPSetDocument.h"
+
+#include <nlohmann/json.hpp>
+
+#include "common/qxError.h"
+
+using nlohmann::json;
+
+namespace {
+
+const char* const kSetFields[] = {"name", "dhcp", "address", "mask", "gateway", "dns", "connection"};
+
+std::string SetPlace(std::size_t Index) { return "IP set " + std::to_string(Index + 1); }
+
+[[noreturn]] void Refuse(const std::string& Why) { throw EqxError(Why); }
+
+void RefuseUnknownFields(const json& Object, std::initializer_list<const char*> Known, const std::string& Where)
+{
+    for (const auto& [key, value] : Object.items()) {
+        bool known = false;
+        for (const char* k : Known)
+            known = known || key == k;
+        if (!known)
+            Refuse("Unknown field \"" + key + "\" in " + Where);
+    }
+}
+
+std::string TextField(const json& Set, const char* Field, std::size_t Index)
+{
+    const auto it = Set.find(Field);
+    if (it == Set.end())
+        return std::string();
+    if (!it->is_string())
+        Refuse("Field \"" + std::string(Field) + "\" of " + SetPlace(Index) + " must be a text");
+    return it->get<std::string>();
+}
+
+TIPSetRecord ReadSet(const json& Set, std::size_t Index)
+{
+    if (!Set.is_object())
+        Refuse(SetPlace(Index) + " is not an object");
+    RefuseUnknownFields(Set, {"name", "dhcp", "address", "mask", "gateway", "dns", "connection"}, SetPlace(Index));
+    TIPSetRecord record;
+    if (!Set.contains("name"))
+        Refuse(SetPlace(Index) + " has no \"name\"");
+    record.Name = TextField(Set, "name", Index);
+    const auto dhcp = Set.find("dhcp");
+    if (dhcp == Set.end() || !dhcp->is_boolean())
+        Refuse("Field \"dhcp\" of " + SetPlace(Index) + " must be true or false");
+    record.Dhcp = dhcp->get<bool>();
+    record.Address = TextField(Set, "address", Index);
+    record.Mask = TextField(Set, "mask", Index);
+    record.Gateway = TextField(Set, "gateway", Index);
+    record.Dns = TextField(Set, "dns", Index);
+    const auto connection = Set.find("connection");
+    if (connection != Set.end() && !connection->is_null()) {
+        record.Connection = TextField(Set, "connection", Index);
+        if (record.Connection.empty())
+            Refuse("Field \"connection\" of " + SetPlace(Index) + " is empty; null means no connection");
+    }
+    return record;
+}
+
+}  // namespace
+
+std::string WriteIPSetDocument(const TIPSetDocument& Document)
+{
+    json sets = json::array();
+    for (const TIPSetRecord& set : Document.Sets) {
+        json entry = json::object();
+        const std::string* texts[] = {&set.Name, nullptr, &set.Address, &set.Mask, &set.Gateway, &set.Dns};
+        for (std::size_t i = 0; i < std::size(texts); ++i)
+            if (texts[i])
+                entry[kSetFields[i]] = *texts[i];
+        entry["dhcp"] = set.Dhcp;
+        entry["connection"] = set.Connection.empty() ? json(nullptr) : json(set.Connection);
+        sets.push_back(std::move(entry));
+    }
+    json document = {{"format", kIPSetDocumentFormat},
+                     {"version", kIPSetDocumentVersion},
+                     {"connections", Document.Connections},
+                     {"sets", std::move(sets)}};
+    // Invalid UTF-8 in a stored name is written replaced rather than refused.
+    return document.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+}
+
+TIPSetDocument ReadIPSetDocument(std::string_view Text)
+{
+    json document;
+    try {
+        document = json::parse(Text.begin(), Text.end());
+    } catch (const json::parse_error& e) {
+        Refuse("The file is not valid JSON (error at byte " + std::to_string(e.byte) + ")");
+    }
+    if (!document.is_object())
+        Refuse("The file is not an IP set export: its top level is not an object");
+    const auto format = document.find("format");
+    if (format == document.end() || *format != kIPSetDocumentFormat)
+        Refuse("The file is not an IP set export: \"format\" is not \"" + std::string(kIPSetDocumentFormat) + "\"");
+    const auto version = document.find("version");
+    if (version == document.end() || !version->is_number_integer())
+        Refuse("The file has no whole-number \"version\"");
+    if (version->is_number_unsigned() ? version->get<std::uint64_t>() > kIPSetDocumentVersion
+                                      : version->get<std::int64_t>() > kIPSetDocumentVersion)
+        Refuse("The file is of format version " + version->dump() + ", newer than this program reads (" +
+               std::to_string(kIPSetDocumentVersion) + ")");
+    if (version->get<std::int64_t>() < 1)
+        Refuse("The file's format version " + version->dump() + " does not exist");
+    RefuseUnknownFields(document, {"format", "version", "connections", "sets"}, "the file");
+
+    TIPSetDocument result;
+    const auto connections = document.find("connections");
+    if (connections != document.end()) {
+        if (!connections->is_array())
+            Refuse("\"connections\" must be a list of names");
+        for (const json& name : *connections) {
+            if (!name.is_string() || name.get_ref<const std::string&>().empty())
+                Refuse("\"connections\" must be a list of names");
+            result.Connections.push_back(name.get<std::string>());
+        }
+    }
+    const auto sets = document.find("sets");
+    if (sets == document.end() || !sets->is_array())
+        Refuse("The file has no list of \"sets\"");
+    for (std::size_t i = 0; i < sets->size(); ++i)
+        result.Sets.push_back(ReadSet((*sets)[i], i));
+    return result;
+}

@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include "common/qxError.h"
+#include "ipsets/IPSetDocument.h"
+#include "ipsets/ImportPlan.h"
+
+namespace {
+
+TIPSetRecord Set(const std::string& name, const std::string& address, const std::string& mask,
+                 const std::string& gateway = "", const std::string& dns = "", const std::string& connection = "")
+{
+    return TIPSetRecord{name, address, mask, gateway, dns, false, connection};
+}
+
+TIPSetRecord DhcpSet(const std::string& name, const std::string& connection = "")
+{
+    return TIPSetRecord{name, "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", true, connection};
+}
+
+std::string Reason(const std::string& text)
+{
+    try {
+        ReadIPSetDocument(text);
+    } catch (const EqxError& e) {
+        return e.Message();
+    }
+    return "read";
+}
+
+TEST(IPSetDocument, WrittenDocumentReadsBackTheSame)
+{
+    TIPSetDocument doc;
+    doc.Connections = {"Office LAN", "Ünïcode \"quoted\"", "unused"};
+    doc.Sets = {Set("Office", "10.0.0.5", "255.0.0.0", "10.0.0.1", "10.0.0.2", "Office LAN"),
+                DhcpSet("Home", "Ünïcode \"quoted\""), Set("Loose", "1.2.3.4", "255.255.0.0")};
+    const TIPSetDocument back = ReadIPSetDocument(WriteIPSetDocument(doc));
+    EXPECT_EQ(back.Connections, doc.Connections);
+    EXPECT_EQ(back.Sets, doc.Sets);
+}
+
+struct RefusalCase {
+    const char* text;
+    const char* reason;
+};
+
+class DocumentRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(DocumentRefusal, SaysWhatIsWrong)
+{
+    EXPECT_EQ(Reason(GetParam().text), GetParam().reason) << GetParam().text;
+}
+
+#define HEAD R"("format":"netvane-ip-sets","version":1)"
+INSTANTIATE_TEST_SUITE_P(
+    Files, DocumentRefusal,
+    ::testing::Values(
+        RefusalCase{"{\"format\":", "The file is not valid JSON (error at byte 11)"},
+        RefusalCase{"", "The file is not valid JSON (error at byte 1)"},
+        RefusalCase{"[]", "The file is not an IP set export: its top level is not an object"},
+        RefusalCase{R"({"version":1,"sets":[]})",
+                    "The file is not an IP set export: \"format\" is not \"netvane-ip-sets\""},
+        RefusalCase{R"({"format":"netvane-ip-sets","sets":[]})", "The file has no whole-number \"version\""},
+        RefusalCase{R"({"format":"netvane-ip-sets","version":"1","sets":[]})",
+                    "The file has no whole-number \"version\""},
+        RefusalCase{R"({"format":"netvane-ip-sets","version":2,"sets":[]})",
+                    "The file is of format version 2, newer than this program reads (1)"},
+        RefusalCase{R"({"format":"netvane-ip-sets","version":18446744073709551615,"sets":[]})",
+                    "The file is of format version 18446744073709551615, newer than this program reads (1)"},
+        RefusalCase{R"({"format":"netvane-ip-sets","version":0,"sets":[]})",
+                    "The file's format version 0 does not exist"},
+        RefusalCase{"{" HEAD R"(,"sets":[],"comment":"x"})", "Unknown field \"comment\" in the file"},
+        RefusalCase{"{" HEAD "}", "The file has no list of \"sets\""},
+        RefusalCase{"{" HEAD R"(,"sets":[],"connections":"LAN"})", "\"connections\" must be a list of names"},
+        RefusalCase{"{" HEAD R"(,"sets":[],"connections":[""]})", "\"connections\" must be a list of names"},
+        RefusalCase{"{" HEAD R"(,"sets":[7]})", "IP set 1 is not an object"},
+        RefusalCase{"{" HEAD R"(,"sets":[{"name":"a","dhcp":true},{"name":"b","dhcp":true,"wins":"1.1.1.1"}]})",
+                    "Unknown field \"wins\" in IP set 2"},
+        RefusalCase{"{" HEAD R"(,"sets":[{"dhcp":true}]})", "IP set 1 has no \"name\""},
+        RefusalCase{"{" HEAD R"(,"sets":[{"name":"a"}]})", "Field \"dhcp\" of IP set 1 must be true or false"},
+        RefusalCase{"{" HEAD R"(,"sets":[{"name":"a","dhcp":0}]})", "Field \"dhcp\" of IP set 1 must be true or false"},
+        RefusalCase{"{" HEAD R"(,"sets":[{"name":"a","dhcp":false,"address":[1]}]})",
+                    "Field \"address\" of IP set 1 must be a text"},
+        RefusalCase{"{" HEAD R"(,"sets":[{"name":"a","dhcp":false,"connection":""}]})",
+                    "Field \"connection\" of IP set 1 is empty; null means no connection"}));
+#undef HEAD
+
+TEST(IPSetDocument, MissingAddressesReadAsEmptyAndNullConnectionAsNone)
+{
+    const TIPSetDocument doc = ReadIPSetDocument(
+        R"({"format":"netvane-ip-sets","version":1,"sets":[{"name":"a","dhcp":true,"connection":null}]})");
+    ASSERT_EQ(doc.Sets.size(), 1u);
+    EXPECT_EQ(doc.Sets[0], (TIPSetRecord{"a", "", "", "", "", true, ""}));
+    EXPECT_TRUE(doc.Connections.empty());
+}
+
+struct NormalizeCase {
+    TIPSetRecord in;
+    std::string reason;
+    TIPSetRecord out;
+};
+
+class Normalizing : public ::testing::TestWithParam<NormalizeCase> {};
+
+TEST_P(Normalizing, UsesTheEditorsRules)
+{
+    TIPSetRecord set = GetParam().in;
+    EXPECT_EQ(NormalizeIPSet(set), GetParam().reason);
+    if (GetParam().reason.empty()) {
+        EXPECT_EQ(set, GetParam().out);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sets, Normalizing,
+    ::testing::Values(
+        NormalizeCase{Set(" Office ", " 10.0.0.5", "255.0.0.0 ", "", ""), "", Set("Office", "10.0.0.5", "255.0.0.0")},
+        NormalizeCase{TIPSetRecord{"Auto", "", "", "", "0.0.0.0", true, "LAN"}, "", DhcpSet("Auto", "LAN")},
+        NormalizeCase{TIPSetRecord{"Auto", "10.0.0.5", "", "", "", true, ""}, "A DHCP IP Set carries no addresses, but has 10.0.0.5", {}},
+        NormalizeCase{Set("  ", "10.0.0.5", "255.0.0.0"), "Empty IP Set Name !! ", {}},
+        NormalizeCase{Set("a", "", "255.0.0.0"), "A static IP Set needs an IP Address!", {}},
+        NormalizeCase{Set("a", "10.0.0.5", ""), "A static IP Set needs a Subnet Mask!", {}},
+        NormalizeCase{Set("a", "10.0.0.256", "255.0.0.0"), "IP Address 10.0.0.256 is invalid!", {}},
+        NormalizeCase{Set("a", "10.0.0.5", "255.0.0.0", "0x0A.0.0.1"), "IP Address 0x0A.0.0.1 is invalid!", {}},
+        NormalizeCase{Set("a", "10.0.0.5", "255.0.0.0", "", "10.0.0"), "IP Address 10.0.0 is invalid!", {}},
+        NormalizeCase{Set("a", "10.0.0.5", "255.0.255.0"), "Subnet Mask 255.0.255.0 is invalid!", {}}));
+
+// Planning an import against a store with one connection and two sets.
+struct PlanFixture : ::testing::Test {
+    std::vector<TStoredIPSet> stored;
+    std::vector<std::string> connections{"Office LAN"};
+    std::vector<std::pair<std::string, std::string>> asked;  // incoming name, existing address
+
+    void SetUp() override
+    {
+        stored.push_back({Set("Office", "10.0.0.5", "255.0.0.0", "10.0.0.1", "", "Office LAN"), 11});
+        stored.push_back({DhcpSet("Home", "Office LAN"), 12});
+    }
+    TImportPlan Plan(const TIPSetDocument& doc, TConflictChoice choice)
+    {
+        return PlanImport(doc, stored, connections, [&](const TIPSetRecord& in, const TIPSetRecord& existing) {
+            asked.emplace_back(in.Name, existing.Address);
+            return choice;
+        });
+    }
+};
+
+TEST_F(PlanFixture, IdenticalSetsArePassedOverNewOnesAddedWithTheirConnections)
+{
+    TIPSetDocument doc;
+    doc.Connections = {"Office LAN", "Lab"};
+    doc.Sets = {Set(" Office", "10.0.0.5", "255.0.0.0", "10.0.0.1", "", "Office LAN"),
+                Set("Bench", "172.16.0.2", "255.255.0.0", "", "", "Bench net")};
+    const TImportPlan plan = Plan(doc, TConflictChoice::Skip);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(plan.Identical, std::vector<std::string>{"Office"});
+    EXPECT_EQ(plan.NewConnections, (std::vector<std::string>{"Lab", "Bench net"}));
+    ASSERT_EQ(plan.Actions.size(), 1u);
+    EXPECT_EQ(plan.Actions[0].Kind, TImportAction::TKind::Add);
+    EXPECT_EQ(plan.Actions[0].Set.Name, "Bench");
+}
+
+struct ChoiceCase {
+    TConflictChoice choice;
+    TImportAction::TKind kind;
+    int storedId;
+    std::size_t actions;
+    std::size_t skipped;
+};
+
+class ConflictChoices : public PlanFixture, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(ConflictChoices, NameStoredWithOtherValuesFollowsTheChoice)
+{
+    TIPSetDocument doc;
+    doc.Sets = {Set("Office", "10.0.0.9", "255.0.0.0", "", "", "Elsewhere")};
+    const TImportPlan plan = Plan(doc, GetParam().choice);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], (std::pair<std::string, std::string>{"Office", "10.0.0.5"}));
+    ASSERT_EQ(plan.Actions.size(), GetParam().actions);
+    EXPECT_EQ(plan.Skipped.size(), GetParam().skipped);
+    // A skipped set brings no connection name either.
+    EXPECT_EQ(plan.NewConnections.size(), GetParam().actions);
+    if (!plan.Actions.empty()) {
+        EXPECT_EQ(plan.Actions[0].Kind, GetParam().kind);
+        EXPECT_EQ(plan.Actions[0].StoredId, GetParam().storedId);
+        EXPECT_EQ(plan.Actions[0].Set.Address, "10.0.0.9");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, ConflictChoices,
+                         ::testing::Values(ChoiceCase{TConflictChoice::Replace, TImportAction::TKind::Replace, 11, 1, 0},
+                                           ChoiceCase{TConflictChoice::KeepBoth, TImportAction::TKind::Add, 0, 1, 0},
+                                           ChoiceCase{TConflictChoice::Skip, TImportAction::TKind::Add, 0, 0, 1}));
+
+TEST_F(PlanFixture, ASecondSetOfTheSameNameInTheFileReplacesThePlannedOne)
+{
+    TIPSetDocument doc;
+    doc.Sets = {Set("Bench", "172.16.0.2", "255.255.0.0"), Set("Bench", "172.16.0.3", "255.255.0.0"),
+                Set("Bench", "172.16.0.3", "255.255.0.0")};
+    const TImportPlan plan = Plan(doc, TConflictChoice::Replace);
+    EXPECT_EQ(asked.size(), 1u);
+    ASSERT_EQ(plan.Actions.size(), 1u);
+    EXPECT_EQ(plan.Actions[0].Kind, TImportAction::TKind::Add);
+    EXPECT_EQ(plan.Actions[0].Set.Address, "172.16.0.3");
+    EXPECT_EQ(plan.Identical, std::vector<std::string>{"Bench"});
+}
+
+TEST_F(PlanFixture, ARefusedSetStopsEverythingBeforeAnyQuestion)
+{
+    TIPSetDocument doc;
+    doc.Connections = {"Lab"};
+    doc.Sets = {Set("Office", "10.0.0.9", "255.0.0.0"), Set("Bad", "10.0.0.300", "255.0.0.0"),
+                Set("", "10.0.0.1", "255.0.0.0"), Set("Ok", "10.0.0.1", "255.0.0.0")};
+    const TImportPlan plan = Plan(doc, TConflictChoice::Replace);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(plan.Actions.empty());
+    EXPECT_TRUE(plan.NewConnections.empty());
+    ASSERT_EQ(plan.Refused.size(), 2u);
+    EXPECT_EQ(RefusalText(plan.Refused[0]), "IP set 2 \"Bad\": IP Address 10.0.0.300 is invalid!");
+    EXPECT_EQ(RefusalText(plan.Refused[1]), "IP set 3 \"\": Empty IP Set Name !! ");
+}
+
+}  // namespace
