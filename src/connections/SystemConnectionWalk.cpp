@@ -22,6 +22,14 @@ void WalkSystemConnections(TqxRegistry& Registry, const std::string& BasePath, T
                            const std::vector<std::string>& AdapterNames,
                            const std::function<void(const std::string& Name)>& Found)
 {
+    WalkAdapterConnections(Registry, BasePath, Version, AdapterNames,
+                           [&Found](const std::string&, const std::string& Name) { Found(Name); });
+}
+
+void WalkAdapterConnections(TqxRegistry& Registry, const std::string& BasePath, TqxWindowsVersion Version,
+                            const std::vector<std::string>& AdapterNames,
+                            const std::function<void(const std::string& Adapter, const std::string& Name)>& Found)
+{
     const TKeyCloser closer{Registry};
     const std::string base = WithBackslash(BasePath);
     if (!Registry.OpenKey(base))
@@ -45,6 +53,6 @@ void WalkSystemConnections(TqxRegistry& Registry, const std::string& BasePath, T
         }
         if (connectionKey.empty() || !Registry.OpenKey(connectionKey))
             continue;
-        Found(Registry.ReadString("Name"));
+        Found(adapter, Registry.ReadString("Name"));
     }
 }

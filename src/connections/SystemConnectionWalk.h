@@ -21,3 +21,8 @@ class TqxRegistry;
 void WalkSystemConnections(TqxRegistry& Registry, const std::string& BasePath, TqxWindowsVersion Version,
                            const std::vector<std::string>& AdapterNames,
                            const std::function<void(const std::string& Name)>& Found);
+
+// The same walk, telling which adapter (as named in AdapterNames) each name belongs to.
+void WalkAdapterConnections(TqxRegistry& Registry, const std::string& BasePath, TqxWindowsVersion Version,
+                            const std::vector<std::string>& AdapterNames,
+                            const std::function<void(const std::string& Adapter, const std::string& Name)>& Found);

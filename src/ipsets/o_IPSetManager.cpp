@@ -11,9 +11,30 @@
 #include "common/qxError.h"
 #include "common/qxText.h"
 #include "ipsets/IPSetApplier.h"
+#include "connections/SystemConnectionWalk.h"
+#include "ipsets/o_StoredIPSets.h"
+#include "platform/NetworkRegistryView.h"
+#include "platform/Registry.h"
+#include "platform/WindowsVersion.h"
 #include "store/o_DatabaseConnection.h"
 
-TqxIPSetManager::TqxIPSetManager(QObject* owner) : QObject(owner) {}
+namespace {
+// The connection discovery's own walk: NetworkManager's devices on Linux, the
+// registry's connection name of each adapter GUID on Windows.
+std::vector<TAdapterConnection> SystemConnectionMapping(const std::vector<std::string>& adapters)
+{
+    std::vector<TAdapterConnection> mapping;
+    const std::unique_ptr<TqxRegistry> registry = OpenRegistry(TRegistryRoot::LocalMachine);
+    WalkAdapterConnections(*registry, kNetworkKeyPath, GetWindowsVersion(), adapters,
+                           [&](const std::string& adapter, const std::string& name) {
+                               if (!name.empty())
+                                   mapping.push_back({adapter, name});
+                           });
+    return mapping;
+}
+}  // namespace
+
+TqxIPSetManager::TqxIPSetManager(QObject* owner) : QObject(owner), FConnectionMapper(SystemConnectionMapping) {}
 
 void TqxIPSetManager::SetIPSetTreeView(QTreeWidget* value) { FIPSetTreeView = value; }
 void TqxIPSetManager::SetAdapterTreeview(QTreeWidget* value) { FAdapterTreeview = value; }
@@ -25,6 +46,44 @@ void TqxIPSetManager::UpdateUI()
 {
     BuildIPSetTree();
     BuildAdapterTree();
+    UpdateMarks();
+}
+
+void TqxIPSetManager::RefreshCurrentConfiguration()
+{
+    BuildAdapterTree();
+    UpdateMarks();
+}
+
+void TqxIPSetManager::UpdateMarks()
+{
+    const TqxNetworkAdapters& adapters = (FAdapterManager ? *FAdapterManager : NetworkAdapterManager()).Adapters();
+    std::vector<std::string> adapterNames;
+    for (int i = 0; i < adapters.Count(); ++i)
+        adapterNames.push_back(adapters.Items(i).AdapterName());
+    const std::vector<TAdapterConnection> mapping =
+        FConnectionMapper ? FConnectionMapper(adapterNames) : std::vector<TAdapterConnection>();
+    const std::vector<TConnectionInEffect> found = FindSetsInEffect(ReadStoredIPSets(FIPSetDataSet, FConnectionsDataSet), adapters, mapping);
+
+    FInEffect.clear();
+    QStringList tip{ApplicationTitle()};
+    for (const TConnectionInEffect& entry : found) {
+        for (int id : entry.SetIds)
+            FInEffect.insert(id);
+        tip << QString::fromStdString(InEffectLine(entry));
+    }
+    if (FIPSetTreeView) {
+        for (int i = 0; i < FIPSetTreeView->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* node = FIPSetTreeView->topLevelItem(i);
+            const bool on = FInEffect.contains(node->data(0, IDRole).toInt());
+            node->setData(0, InEffectRole, on);
+            node->setIcon(0, on ? FInEffectIcon : QIcon());
+            node->setData(0, Qt::AccessibleDescriptionRole, on ? QStringLiteral("in effect") : QString());
+        }
+    }
+    if (FTrayIcon)
+        FTrayIcon->setToolTip(tip.join(QLatin1Char('\n')));
+    emit InEffectChanged();
 }
 
 QString TqxIPSetManager::GetConnectionName(int connectionId)

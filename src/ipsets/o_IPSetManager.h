@@ -2,16 +2,21 @@
 // TqxIPSetManager turns the two store tables into what the user sees: the tree of
 // stored IP sets and the tree of the machine's current configuration; it also
 // applies an IP set. It only refers to the trees, tables and tray icon; it owns none.
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <string>
+#include <vector>
 #include <QSystemTrayIcon>
 #include <QTreeWidget>
 
 class TqxNetworkAdapterManager;
 #include "ipsets/IPSetApplier.h"
+#include "ipsets/InEffect.h"
 #include "store/o_DatabaseConnection.h"
 
 class TqxIPSetManager : public QObject {
@@ -36,8 +41,22 @@ public:
     // manager unless another is given (tests give canned adapters).
     void SetAdapterManager(TqxNetworkAdapterManager* manager) { FAdapterManager = manager; }
 
-    // Rebuilds the IP set tree from the store, then the current configuration tree.
+    // Which adapter carries which connection, for the adapters of the snapshot:
+    // the system's connection discovery unless another is given (tests).
+    using TConnectionMapper = std::function<std::vector<TAdapterConnection>(const std::vector<std::string>& Adapters)>;
+    void SetConnectionMapper(TConnectionMapper mapper) { FConnectionMapper = std::move(mapper); }
+
+    // Rebuilds the IP set tree from the store, then the current configuration
+    // tree, then the marks of the sets in effect.
     void UpdateUI();
+    // Reads the current configuration again and updates the marks; the IP set
+    // tree's nodes (and so the user's selection) stay.
+    void RefreshCurrentConfiguration();
+
+    // The IDs of the stored sets in effect as of the last refresh.
+    const QSet<int>& InEffectIDs() const { return FInEffect; }
+    // The picture on an in-effect set's top-level node.
+    void SetInEffectIcon(const QIcon& icon) { FInEffectIcon = icon; }
 
     // Puts the IP set with this ID onto its connection: netsh sets the address,
     // then the DNS server, under the wait box; both trees are rebuilt and a
@@ -56,13 +75,18 @@ public:
     static constexpr int IDRole = Qt::UserRole;
     static QVariant NodeID(const QVariant& storedId);
     static int PickedID(const QVariant& nodeId);
+    // True on the top-level node of a set in effect.
+    static constexpr int InEffectRole = Qt::UserRole + 1;
 
 signals:
     void ApplyingChanged(bool applying);
+    // The marks were recomputed (after every refresh, changed or not).
+    void InEffectChanged();
 
 private:
     void BuildIPSetTree();
     void BuildAdapterTree();
+    void UpdateMarks();
     static void SetNodeBold(QTreeWidgetItem* node, bool bold);
     QString GetConnectionName(int connectionId);
 
@@ -72,6 +96,9 @@ private:
     QPointer<QTreeWidget> FAdapterTreeview;
     QPointer<QSystemTrayIcon> FTrayIcon;
     TqxNetworkAdapterManager* FAdapterManager = nullptr;
+    TConnectionMapper FConnectionMapper;
+    QSet<int> FInEffect;
+    QIcon FInEffectIcon;
     bool FApplying = false;
     std::chrono::milliseconds FTimeLimit = TqxIPSetApplier::kTimeLimit;
     std::chrono::milliseconds FPause = TqxIPSetApplier::kPause;

@@ -57,6 +57,16 @@ TEST_F(WalkTest, KeysThatCannotBeOpenedAreSkipped)
     EXPECT_EQ(found, (std::vector<std::string>{"eth0's", "eth3's"}));
 }
 
+TEST_F(WalkTest, PairsEachNameWithTheAdapterAsTheCallerNamedIt)
+{
+    Connection("{Net}", "{A-GUID}", "Office LAN");
+    Connection("{Net}", "eth1", "");
+    std::vector<std::pair<std::string, std::string>> pairs;
+    WalkAdapterConnections(registry, kBase, wvWin7, {"missing", "{a-guid}", "eth1"},
+                           [&](const std::string& adapter, const std::string& name) { pairs.emplace_back(adapter, name); });
+    EXPECT_EQ(pairs, (std::vector<std::pair<std::string, std::string>>{{"{a-guid}", "Office LAN"}, {"eth1", ""}}));
+}
+
 TEST_F(WalkTest, RunsOnlyOnSystemsWhoseConnectionsItKnows)
 {
     Connection("{Net}", "eth0", "LAN");

@@ -1,0 +1,49 @@
+#include "ipsets/o_StoredIPSets.h"
+
+#include <QHash>
+
+#include "store/o_DatabaseConnection.h"
+
+std::vector<std::string> ReadConnectionNames(TqxTable* Connections)
+{
+    std::vector<std::string> names;
+    if (!Connections || !Connections->Active())
+        return names;
+    const int name = Connections->FieldIndex(QStringLiteral("CONNECTIONNAME"));
+    for (int row = 0; row < Connections->RecordCount(); ++row)
+        names.push_back(Connections->StoredValue(row, name).toString().toStdString());
+    return names;
+}
+
+std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections)
+{
+    std::vector<TStoredIPSet> result;
+    if (!Sets || !Sets->Active())
+        return result;
+    QHash<int, std::string> connectionNames;
+    if (Connections && Connections->Active()) {
+        const int id = Connections->FieldIndex(QStringLiteral("ID"));
+        const int name = Connections->FieldIndex(QStringLiteral("CONNECTIONNAME"));
+        for (int row = 0; row < Connections->RecordCount(); ++row)
+            connectionNames.insert(Connections->StoredValue(row, id).toInt(),
+                                   Connections->StoredValue(row, name).toString().toStdString());
+    }
+    const auto field = [Sets](const char* name) { return Sets->FieldIndex(QLatin1String(name)); };
+    const int id = field("ID"), name = field("IPSET_NAME"), ip = field("IPADDRESS"), mask = field("SUBNETMASK"),
+              gateway = field("GATEWAY"), dns = field("DNS"), dhcp = field("DHCP"), connection = field("CONNECTION");
+    for (int row = 0; row < Sets->RecordCount(); ++row) {
+        const auto text = [&](int f) { return Sets->StoredValue(row, f).toString().toStdString(); };
+        TStoredIPSet set;
+        set.Id = Sets->StoredValue(row, id).toInt();
+        set.Name = text(name);
+        set.Address = text(ip);
+        set.Mask = text(mask);
+        set.Gateway = text(gateway);
+        set.Dns = text(dns);
+        set.Dhcp = Sets->StoredValue(row, dhcp).toBool();
+        const QVariant cid = Sets->StoredValue(row, connection);
+        set.Connection = cid.isNull() ? std::string() : connectionNames.value(cid.toInt());
+        result.push_back(std::move(set));
+    }
+    return result;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The store's IP sets and connection names as plain values, read by row so the
+// tables' current rows (an open editor's among them) stay where they are.
+#include <string>
+#include <vector>
+
+#include "ipsets/IPSetRecord.h"
+
+class TqxTable;
+
+// Every stored set in table order, its connection by name ("" for none or a
+// connection that is gone).
+std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections);
+// Every connection name in table order.
+std::vector<std::string> ReadConnectionNames(TqxTable* Connections);
