@@ -64,6 +64,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     CreateImages();
     CreateActions();
     CreateMenus();
+    CreateSetTransferActions();
     CreateToolBar();
     CreatePages();
     resize(588, 750);
@@ -76,6 +77,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     FIPManager->SetIPSetTreeView(IPSetTreeView);
     FIPManager->SetAdapterTreeview(AdapterTreeview);
     connect(FIPManager, &TqxIPSetManager::ApplyingChanged, this, &TFrmMain::ApplyingChanged);
+    StartLiveMarks();
 
     CenterOnScreen(this);
     // The store is open and sound; what the window's first appearance does not
@@ -501,10 +503,12 @@ void TFrmMain::BuildApplyIPSetMenu()
         auto* item = new QAction(MenuImageList[picApplyItem], MenuText(name.AsString()), this);
         item->setData(TqxIPSetManager::NodeID(sets->CurrentId()));
         item->setIconVisibleInMenu(true);
+        item->setCheckable(true);  // checked: the set is in effect
         connect(item, &QAction::triggered, this, &TFrmMain::ApplyIPSetMenuItemClick);
         ApplyIPSet1->addAction(item);
     }
     sets->First();
+    UpdateApplyMenuChecks();
 }
 
 void TFrmMain::Exit1Click() { close(); }

@@ -22,6 +22,7 @@ class QToolBar;
 class QTreeWidget;
 class TqxIPSetManager;
 class TqxStatusResult;
+class TqxLiveRefresh;
 
 class TFrmMain : public QMainWindow {
     Q_OBJECT
@@ -50,6 +51,8 @@ public:
     QMenu* File1;
     QAction* Options1;
     QAction* RefreshCurrentConfiguration1;
+    QAction* ExportIPSets1;
+    QAction* ImportIPSets1;
     QAction* Exit1;
     QMenu* Connections1;
     QAction* ManageConnections1;
@@ -112,6 +115,15 @@ public slots:
     void ApplyIPSetMenuItemClick();
     void ManageConnections1Click();
     void About1Click();
+    void ExportIPSets1Click();
+    void ImportIPSets1Click();
+
+public:
+    // The file commands' work once the file is chosen; errors raise EqxError.
+    void ExportIPSetsTo(const QString& path);
+    // Asks about each conflict, then says what was done (or why nothing was).
+    void ImportIPSetsFrom(const QString& path);
+    TqxLiveRefresh* LiveRefresh() const { return FLiveRefresh; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -143,8 +155,13 @@ private:
     void UpdateTrayPresence();
     // Start-up work the window's first appearance does not wait for.
     void FinishStartup();
+    // Export and import in the File menu; the in-effect marks and the live refresh.
+    void CreateSetTransferActions();
+    void StartLiveMarks();
+    void UpdateApplyMenuChecks();
 
     TqxIPSetManager* FIPManager = nullptr;
+    TqxLiveRefresh* FLiveRefresh = nullptr;
     int FIPSetID = 0;
     QTimer* FTrayWatch = nullptr;
     bool FTrayDocked = false;
