@@ -91,6 +91,8 @@ TIPSetDocument ReadIPSetDocument(std::string_view Text)
         document = json::parse(Text.begin(), Text.end());
     } catch (const json::parse_error& e) {
         Refuse("The file is not valid JSON (error at byte " + std::to_string(e.byte) + ")");
+    } catch (const json::out_of_range&) {
+        Refuse("The file is not valid JSON (a number too large to read)");
     }
     if (!document.is_object())
         Refuse("The file is not an IP set export: its top level is not an object");

@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusalCase{"{\"format\":", "The file is not valid JSON (error at byte 11)"},
         RefusalCase{"", "The file is not valid JSON (error at byte 1)"},
+        RefusalCase{"{\"sets\":1e400}", "The file is not valid JSON (a number too large to read)"},
         RefusalCase{"[]", "The file is not an IP set export: its top level is not an object"},
         RefusalCase{R"({"version":1,"sets":[]})",
                     "The file is not an IP set export: \"format\" is not \"netvane-ip-sets\""},
