@@ -160,39 +160,6 @@ TEST_F(PlanFixture, IdenticalSetsArePassedOverNewOnesAddedWithTheirConnections)
     EXPECT_EQ(plan.Actions[0].Set.Name, "Bench");
 }
 
-struct ChoiceCase {
-    TConflictChoice choice;
-    TImportAction::TKind kind;
-    int storedId;
-    std::size_t actions;
-    std::size_t skipped;
-};
-
-class ConflictChoices : public PlanFixture, public ::testing::WithParamInterface<ChoiceCase> {};
-
-TEST_P(ConflictChoices, NameStoredWithOtherValuesFollowsTheChoice)
-{
-    TIPSetDocument doc;
-    doc.Sets = {Set("Office", "10.0.0.9", "255.0.0.0", "", "", "Elsewhere")};
-    const TImportPlan plan = Plan(doc, GetParam().choice);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], (std::pair<std::string, std::string>{"Office", "10.0.0.5"}));
-    ASSERT_EQ(plan.Actions.size(), GetParam().actions);
-    EXPECT_EQ(plan.Skipped.size(), GetParam().skipped);
-    // A skipped set brings no connection name either.
-    EXPECT_EQ(plan.NewConnections.size(), GetParam().actions);
-    if (!plan.Actions.empty()) {
-        EXPECT_EQ(plan.Actions[0].Kind, GetParam().kind);
-        EXPECT_EQ(plan.Actions[0].StoredId, GetParam().storedId);
-        EXPECT_EQ(plan.Actions[0].Set.Address, "10.0.0.9");
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Choices, ConflictChoices,
-                         ::testing::Values(ChoiceCase{TConflictChoice::Replace, TImportAction::TKind::Replace, 11, 1, 0},
-                                           ChoiceCase{TConflictChoice::KeepBoth, TImportAction::TKind::Add, 0, 1, 0},
-                                           ChoiceCase{TConflictChoice::Skip, TImportAction::TKind::Add, 0, 0, 1}));
-
 TEST_F(PlanFixture, ASecondSetOfTheSameNameInTheFileReplacesThePlannedOne)
 {
     TIPSetDocument doc;
