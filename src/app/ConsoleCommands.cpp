@@ -1,5 +1,7 @@
 #include "app/ConsoleCommands.h"
 
+#include "app/ConsoleTransfer.h"
+
 #include "common/qxError.h"
 #include "ipsets/IPSetApplier.h"
 #include "store/StoreLocation.h"
@@ -100,7 +102,7 @@ std::vector<ConsoleAction> ConsoleActions()
                                           QStringLiteral("Lists the stored IP sets, one a line, tab-separated: name, "
                                                          "connection, then DHCP or the IP address, subnet mask, "
                                                          "gateway and DNS server.")),
-                       [](const QString&, QTextStream& out, QTextStream& err) {
+                       [](const QString&, const ConsoleSettings&, QTextStream& out, QTextStream& err) {
                            return OnStore(err, [&out](TqxIPDBManager& store) {
                                return ListIPSets(store.IPSets(), store.ConnectionNames(), out);
                            });
@@ -109,11 +111,12 @@ std::vector<ConsoleAction> ConsoleActions()
                                           QStringLiteral("Applies the stored IP set of that name, as the window "
                                                          "does, and tells how it went (exit status 0 or 1)."),
                                           QStringLiteral("NAME")),
-                       [](const QString& name, QTextStream& out, QTextStream& err) {
+                       [](const QString& name, const ConsoleSettings&, QTextStream& out, QTextStream& err) {
                            return OnStore(err, [&](TqxIPDBManager& store) {
                                return ApplyIPSetNamed(store.IPSets(), store.ConnectionNames(), name,
                                                       TqxIPSetApplier(), out, err);
                            });
                        }});
+    AddTransferActions(actions, OnStore);
     return actions;
 }

@@ -6,7 +6,7 @@
 class TqxIPSetApplier;
 class TqxTable;
 
-// --list and --apply NAME.
+// --list, --apply NAME, and --export FILE and --import FILE [--on-conflict=...] (ConsoleTransfer.h).
 std::vector<ConsoleAction> ConsoleActions();
 
 // The stored sets, one a line, tab-separated: name, connection, then "DHCP" or the

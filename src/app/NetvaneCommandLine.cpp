@@ -52,8 +52,10 @@ struct Parser {
         parser.addOption(kHelp);
         parser.addOption(kVersion);
         parser.addOption(kMinimized);
-        for (const ConsoleAction& a : actions)
+        for (const ConsoleAction& a : actions) {
             parser.addOption(a.Option);
+            parser.addOptions(a.Settings);
+        }
         parser.addOptions(ToolkitOptions());
     }
 };
@@ -106,6 +108,15 @@ CommandLineRequest TNetvaneCommandLine::Parse(const QStringList& arguments) cons
         request.Action = &a;
         request.Value = a.Option.valueName().isEmpty() ? QString() : parser.value(a.Option);
     }
+    for (const ConsoleAction& a : FActions)
+        for (const QCommandLineOption& setting : a.Settings) {
+            if (!parser.isSet(setting))
+                continue;
+            if (request.Action != &a)
+                return usageError(QStringLiteral("--%1 goes only with --%2")
+                                      .arg(setting.names().first(), a.Option.names().last()));
+            request.Settings.insert(setting.names().first(), parser.value(setting));
+        }
     if (request.Action && parser.isSet(kMinimized))
         return usageError(QStringLiteral("--minimized starts the window; it does not go with --%1")
                               .arg(request.Action->Option.names().last()));

@@ -5,16 +5,22 @@
 // A console action is one option with the work it does on a plain QCoreApplication;
 // adding an option of that kind is adding one entry to ConsoleActions() (ConsoleCommands.h).
 #include <QCommandLineOption>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
 #include <vector>
 
+// The values of an action's settings that were given, by each option's first name.
+using ConsoleSettings = QHash<QString, QString>;
+
 struct ConsoleAction {
     QCommandLineOption Option;
     // value: the option's value (empty for a flag). Returns the exit status.
-    std::function<int(const QString& value, QTextStream& out, QTextStream& err)> Run;
+    std::function<int(const QString& value, const ConsoleSettings& settings, QTextStream& out, QTextStream& err)> Run;
+    // Options that go only with this one (--on-conflict with --import).
+    QList<QCommandLineOption> Settings = {};
 };
 
 struct CommandLineRequest {
@@ -28,6 +34,7 @@ struct CommandLineRequest {
     QString Text;  // Print: to standard output when Status is 0, else to standard error
     const ConsoleAction* Action = nullptr;
     QString Value;
+    ConsoleSettings Settings;
     bool Minimized = false;  // Window: start hidden behind the tray icon
 
     static constexpr int kUsageError = 2;

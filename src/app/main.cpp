@@ -35,7 +35,7 @@ int RunConsole(int argc, char** argv, const CommandLineRequest& request)
     NameTheApplication();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return request.Action->Run(request.Value, out, err);
+    return request.Action->Run(request.Value, request.Settings, out, err);
 }
 
 int RunWindow(int argc, char** argv, bool minimized)

@@ -39,6 +39,10 @@ TEST(CommandLine, EachOptionAsksForItsOwnThing)
         {{"stray"}, Kind::Print, 2, "", "", false, "unexpected argument 'stray'"},
         {{"--list", "--apply", "x"}, Kind::Print, 2, "", "", false, "cannot be used together"},
         {{"--list", "--minimized"}, Kind::Print, 2, "", "", false, "does not go with --list"},
+        {{"--export", "sets.json"}, Kind::Console, 0, "export", "sets.json", false, ""},
+        {{"--import", "sets.json", "--on-conflict=keep"}, Kind::Console, 0, "import", "sets.json", false, ""},
+        {{"--list", "--on-conflict=keep"}, Kind::Print, 2, "", "", false, "--on-conflict goes only with --import"},
+        {{"--on-conflict", "skip"}, Kind::Print, 2, "", "", false, "--on-conflict goes only with --import"},
         // Help and version win over everything else, as users expect.
         {{"--list", "--help"}, Kind::Print, 0, "", "", false, "--minimized"},
     };
@@ -51,6 +55,7 @@ TEST(CommandLine, EachOptionAsksForItsOwnThing)
         EXPECT_EQ(ActionName(r), QLatin1String(c.action));
         EXPECT_EQ(r.Value, QString::fromUtf8(c.value));
         EXPECT_EQ(r.Minimized, c.minimized);
+        EXPECT_EQ(r.Settings.value("on-conflict"), c.kind == Kind::Console && c.args.contains("--on-conflict=keep") ? "keep" : "");
         EXPECT_TRUE(r.Text.contains(QString::fromUtf8(c.text))) << r.Text.toStdString();
     }
 }
@@ -58,13 +63,13 @@ TEST(CommandLine, EachOptionAsksForItsOwnThing)
 TEST(CommandLine, AnAddedConsoleActionIsParsedLikeTheOthers)
 {
     std::vector<ConsoleAction> actions = ConsoleActions();
-    actions.push_back({QCommandLineOption("export", "Writes the sets.", "FILE"),
-                       [](const QString&, QTextStream&, QTextStream&) { return 0; }});
+    actions.push_back({QCommandLineOption("check", "Checks the sets.", "FILE"),
+                       [](const QString&, const ConsoleSettings&, QTextStream&, QTextStream&) { return 0; }});
     const TNetvaneCommandLine line(std::move(actions), "1");
-    const CommandLineRequest r = line.Parse({"netvane", "--export", "/tmp/x"});
+    const CommandLineRequest r = line.Parse({"netvane", "--check", "/tmp/x"});
     EXPECT_EQ(r.What, Kind::Console);
-    EXPECT_EQ(ActionName(r), "export");
+    EXPECT_EQ(ActionName(r), "check");
     EXPECT_EQ(r.Value, "/tmp/x");
-    EXPECT_EQ(line.Parse({"netvane", "--export", "a", "--list"}).Status, CommandLineRequest::kUsageError);
+    EXPECT_EQ(line.Parse({"netvane", "--check", "a", "--list"}).Status, CommandLineRequest::kUsageError);
 }
 }  // namespace

@@ -1,0 +1,101 @@
+#include "app/ConsoleTransfer.h"
+
+#include "common/qxError.h"
+#include "ipsets/o_IPSetTransfer.h"
+
+namespace {
+
+const QString kOnConflict = QStringLiteral("on-conflict");
+
+void SayError(QTextStream& err, const QString& message)
+{
+    err << "netvane: " << QString::fromStdString(MessageWithFullStop(message.toStdString())) << Qt::endl;
+}
+
+// A conflict nobody chose an answer for: the import stops before writing anything.
+struct TOpenConflict {
+    QString Name;
+};
+
+}  // namespace
+
+int ExportIPSetsToFile(TqxIPDBManager& store, const QString& path, QTextStream& out, QTextStream& err)
+{
+    TqxIPSetTransfer transfer(&store);
+    try {
+        const TIPSetDocument document = transfer.Export();
+        transfer.ExportToFile(path);
+        out << QStringLiteral("Exported to %1 (IP sets: %2, connection names: %3)")
+                   .arg(path)
+                   .arg(document.Sets.size())
+                   .arg(document.Connections.size())
+            << Qt::endl;
+        return 0;
+    } catch (const std::exception& e) {
+        SayError(err, QString::fromUtf8(e.what()));
+        return 1;
+    }
+}
+
+int ImportIPSetsFromFile(TqxIPDBManager& store, const QString& path, const QString& onConflict, QTextStream& out,
+                         QTextStream& err)
+{
+    const QHash<QString, TConflictChoice> choices = {{QStringLiteral("replace"), TConflictChoice::Replace},
+                                                     {QStringLiteral("keep"), TConflictChoice::KeepBoth},
+                                                     {QStringLiteral("skip"), TConflictChoice::Skip}};
+    if (!onConflict.isEmpty() && !choices.contains(onConflict)) {
+        SayError(err, QStringLiteral("--on-conflict takes replace, keep or skip, not \"%1\"").arg(onConflict));
+        return CommandLineRequest::kUsageError;
+    }
+    TqxIPSetTransfer transfer(&store);
+    try {
+        const TImportReport report =
+            transfer.ImportFile(path, [&](const TIPSetRecord& incoming, const TIPSetRecord&) {
+                if (onConflict.isEmpty())
+                    throw TOpenConflict{QString::fromStdString(incoming.Name)};
+                return choices.value(onConflict);
+            });
+        if (!report.Refused.isEmpty()) {
+            SayError(err, report.Text());
+            return 1;
+        }
+        out << report.Text() << Qt::endl;
+        return 0;
+    } catch (const TOpenConflict& conflict) {
+        SayError(err, QStringLiteral("an IP set named \"%1\" is already stored with other values; nothing was "
+                                     "imported. Choose with --on-conflict=replace, keep or skip")
+                          .arg(conflict.Name));
+        return 1;
+    } catch (const std::exception& e) {
+        SayError(err, QString::fromUtf8(e.what()));
+        return 1;
+    }
+}
+
+void AddTransferActions(std::vector<ConsoleAction>& actions, const StoreRunner& onStore)
+{
+    actions.push_back({QCommandLineOption(QStringLiteral("export"),
+                                          QStringLiteral("Writes the stored IP sets and connection names to FILE "
+                                                         "(JSON) for --import on another machine."),
+                                          QStringLiteral("FILE")),
+                       [onStore](const QString& path, const ConsoleSettings&, QTextStream& out, QTextStream& err) {
+                           return onStore(err, [&](TqxIPDBManager& store) {
+                               return ExportIPSetsToFile(store, path, out, err);
+                           });
+                       }});
+    actions.push_back(
+        {QCommandLineOption(QStringLiteral("import"),
+                            QStringLiteral("Adds the IP sets of an --export FILE to the store, all or none: each set "
+                                           "is checked as the editor checks it, identical sets are passed over."),
+                            QStringLiteral("FILE")),
+         [onStore](const QString& path, const ConsoleSettings& settings, QTextStream& out, QTextStream& err) {
+             return onStore(err, [&](TqxIPDBManager& store) {
+                 return ImportIPSetsFromFile(store, path, settings.value(kOnConflict), out, err);
+             });
+         },
+         {QCommandLineOption(kOnConflict,
+                             QStringLiteral("With --import: what to do with a set whose name is stored with other "
+                                            "values (replace, keep both, skip); without it such a set stops the "
+                                            "import."),
+                             QStringLiteral("replace|keep|skip"))}});
+}
