@@ -1,8 +1,11 @@
 #include "ipsets/ImportPlan.h"
 
 #include <algorithm>
+#include <cctype>
+#include <optional>
 
 #include "controls/IPAddressParse.h"
+#include "controls/IPv4Rules.h"
 
 namespace {
 
@@ -56,7 +59,18 @@ std::string NormalizeIPSet(TIPSetRecord& Set)
         return "A static IP Set needs a Subnet Mask!";
     if (!IsContiguousMask(Set.Mask))
         return "Subnet Mask " + Set.Mask + " is invalid!";
-    return std::string();
+    // The rules the editor and netsh share; an empty gateway or DNS server is none.
+    const auto value = [](const std::string& text) { return ParseIpv4(text); };
+    std::optional<TIPv4Fault> fault = CheckStaticAddress(*value(Set.Address), *value(Set.Mask), value(Set.Gateway));
+    if (!fault && !Set.Dns.empty())
+        fault = CheckDnsServer(*value(Set.Dns));
+    if (!fault)
+        return std::string();
+    if (fault->Field == TIPv4Field::SubnetMask)
+        return "Subnet Mask " + Set.Mask + " is invalid!";
+    std::string reason = fault->Reason;
+    reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    return reason;
 }
 
 TImportPlan PlanImport(const TIPSetDocument& Document, const std::vector<TStoredIPSet>& StoredSets,

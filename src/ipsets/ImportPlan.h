@@ -13,7 +13,8 @@
 enum class TConflictChoice { Replace, KeepBoth, Skip };
 
 // Brings a set to the form the editor stores (trimmed texts; 0.0.0.0 for every
-// address of a DHCP set) and checks it. Empty when it may be stored; else why not.
+// address of a DHCP set) and checks it with the editor's rules, the address rules
+// included. Empty when it may be stored; else why not, as the editor says it.
 std::string NormalizeIPSet(TIPSetRecord& Set);
 
 struct TImportAction {

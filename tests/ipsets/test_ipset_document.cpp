@@ -123,7 +123,12 @@ INSTANTIATE_TEST_SUITE_P(
         NormalizeCase{Set("a", "10.0.0.256", "255.0.0.0"), "IP Address 10.0.0.256 is invalid!", {}},
         NormalizeCase{Set("a", "10.0.0.5", "255.0.0.0", "0x0A.0.0.1"), "IP Address 0x0A.0.0.1 is invalid!", {}},
         NormalizeCase{Set("a", "10.0.0.5", "255.0.0.0", "", "10.0.0"), "IP Address 10.0.0 is invalid!", {}},
-        NormalizeCase{Set("a", "10.0.0.5", "255.0.255.0"), "Subnet Mask 255.0.255.0 is invalid!", {}}));
+        NormalizeCase{Set("a", "10.0.0.5", "255.0.255.0"), "Subnet Mask 255.0.255.0 is invalid!", {}},
+        NormalizeCase{Set("a", "10.0.0.0", "255.255.255.0"),
+                      "Address 10.0.0.0 cannot be given to a host with mask 255.255.255.0", {}},
+        NormalizeCase{Set("a", "10.0.0.5", "255.255.255.0", "10.0.1.1"),
+                      "Gateway 10.0.1.1 is outside the subnet of 10.0.0.5/24", {}},
+        NormalizeCase{Set("a", "10.0.0.5", "255.255.255.0", "", "224.0.0.1"), "Invalid DNS server \"224.0.0.1\"", {}}));
 
 // Planning an import against a store with one connection and two sets.
 struct PlanFixture : ::testing::Test {
