@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "app/LazyIcon.h"
+#include "app/Pictures.h"
 #include "app/f_main.h"
 #include "app/qxApplication.h"
 #include "common/qxError.h"
@@ -114,7 +114,7 @@ void TFrmMain::ImportIPSetsFrom(const QString& path)
 
 void TFrmMain::StartLiveMarks()
 {
-    FIPManager->SetInEffectIcon(LazyIcon(QStringLiteral(":/icons/12-in-effect.svg")));
+    FIPManager->SetInEffectIcon(ProgramPicture("12-in-effect"));
     connect(FIPManager, &TqxIPSetManager::InEffectChanged, this, &TFrmMain::UpdateApplyMenuChecks);
     // A click toggles an item's check; what is in effect decides it again.
     connect(ApplyIPSet1, &QMenu::triggered, this, &TFrmMain::UpdateApplyMenuChecks);
