@@ -43,6 +43,7 @@ for corpus in tests/fuzz/corpus/*/; do
     case $name in
         netsh_*) options+=(-dict=tests/fuzz/netsh.dict) ;;
         version_block) options+=(-dict=tests/fuzz/version_block.dict) ;;
+        ipset_document) options+=(-dict=tests/fuzz/ipset_document.dict) ;;
     esac
     step "fuzz_$name: corpus replayed, then ${FUZZ_SECONDS} s fresh"
     "$target" "${options[@]}" -runs=0 "$corpus"

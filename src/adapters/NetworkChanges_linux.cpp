@@ -13,6 +13,13 @@
 
 namespace {
 
+// NLMSG_OK without its signed/unsigned comparison: the length is compared once known not negative.
+bool MessageFits(const nlmsghdr* m, int left)
+{
+    return left >= static_cast<int>(sizeof *m) && m->nlmsg_len >= sizeof *m &&
+           m->nlmsg_len <= static_cast<unsigned>(left);
+}
+
 class TNetlinkListener final : public TNetworkChangeListener {
 public:
     TNetlinkListener()
@@ -51,7 +58,7 @@ public:
             if (received == 0)
                 return changes;
             int left = static_cast<int>(received);
-            for (auto* m = reinterpret_cast<const nlmsghdr*>(FBuffer.data()); NLMSG_OK(m, left);
+            for (auto* m = reinterpret_cast<const nlmsghdr*>(FBuffer.data()); MessageFits(m, left);
                  m = NLMSG_NEXT(m, left)) {
                 switch (m->nlmsg_type) {
                 case RTM_NEWADDR:
