@@ -2,6 +2,8 @@
 // which names land in the Connections table, and which balloons show.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "BalloonWatch.h"
 #include "common/qxError.h"
 #include "connections/o_SystemConnections.h"
@@ -131,7 +133,7 @@ TEST_F(DiscoveryTest, NamesTheStoreRefusesAreReportedOnceAndTheRestGoesOn)
         ASSERT_EQ(balloons.shown.size(), 3);
         EXPECT_EQ(balloons.shown[0], "New network connection found. LAN");
         EXPECT_TRUE(balloons.shown[1].startsWith("New network connection Refused 1 could not be added. IP set store "));
-        EXPECT_TRUE(balloons.shown[1].contains(store.path)) << balloons.shown[1].toStdString();
+        EXPECT_TRUE(balloons.shown[1].contains(QDir::toNativeSeparators(store.path))) << balloons.shown[1].toStdString();
         EXPECT_EQ(balloons.shown[2], "New network connection found. After");
     }
 }

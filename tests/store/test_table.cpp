@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "common/qxError.h"
 #include "support/TempStore.h"
 
@@ -158,7 +160,7 @@ TEST(Table, AnInsertTheFileDidNotKeepIsAnErrorNamingTheStore)
         t->Post();
         FAIL() << "posted";
     } catch (const EqxError& e) {
-        EXPECT_NE(e.Message().find(s.path.toStdString()), std::string::npos) << e.Message();
+        EXPECT_NE(e.Message().find(QDir::toNativeSeparators(s.path).toStdString()), std::string::npos) << e.Message();
     }
     t->Cancel();
     EXPECT_EQ(t->RecordCount(), 1);
