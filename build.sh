@@ -19,22 +19,13 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev
                iproute2 network-manager dnsmasq-base dbus
                clang libclang-rt-14-dev)
 
-install_missing() {
-    local missing=()
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -o DPkg::Lock::Timeout=300 -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends \
-        -o DPkg::Lock::Timeout=300 "${missing[@]}"
-}
+source .ci/install-missing.sh
 
 configure() {
-    cmake -S . -B "$BUILD_DIR" -G Ninja
+    # A compiler cache, where one is installed, makes rebuilds of an unchanged tree quick.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$BUILD_DIR" -G Ninja "${launcher[@]}"
 }
 
 case "${1:-}" in

@@ -8,18 +8,8 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 PACKAGES=(desktop-file-utils appstream lintian dpkg-dev file)
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -o DPkg::Lock::Timeout=300 -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends \
-        -o DPkg::Lock::Timeout=300 "${missing[@]}"
-fi
+source .ci/install-missing.sh
+install_missing "${PACKAGES[@]}"
 
 app_id=example.quorvex.netvane
 desktop-file-validate "data/$app_id.desktop"

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 . .ci/windows-wine.sh
 
 BUILD_DIR=${WIN_BUILD_DIR:-build-win-core}
-windows_install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest nlohmann-json3-dev
+install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest nlohmann-json3-dev
 
 start=$(date +%s)
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DNETVANE_CORE_ONLY=ON

@@ -18,7 +18,7 @@ if [ -z "$QT_PREFIX" ]; then
         echo "Windows GUI step skipped: no Qt for mingw-w64 (set NETVANE_QT_MINGW=<prefix>, or build one with tools/build-qt-mingw.sh); building the core only"
         exec bash .ci/windows-core.sh
     fi
-    windows_install_missing zstd
+    install_missing zstd
     QT_PREFIX=$(realpath -m "$BUILD_DIR/qt6-mingw")
     # Unpacked once per archive; the build folder keeps it, the source tree never sees it.
     stamp="$QT_PREFIX/.unpacked-from"
@@ -29,7 +29,7 @@ if [ -z "$QT_PREFIX" ]; then
     fi
 fi
 
-windows_install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest nlohmann-json3-dev \
+install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest nlohmann-json3-dev \
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins xvfb xauth fonts-dejavu-core
 
 start=$(date +%s)

@@ -2,19 +2,7 @@
 # programs under Wine in a throw-away prefix (removed, with its wineserver and any
 # display started here, when the step ends).
 
-windows_install_missing() {
-    local missing=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -o DPkg::Lock::Timeout=300 -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends \
-        -o DPkg::Lock::Timeout=300 "${missing[@]}"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/install-missing.sh"
 
 windows_wine_cleanup() {
     wineserver -k >/dev/null 2>&1 || true

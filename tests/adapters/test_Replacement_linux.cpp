@@ -5,36 +5,9 @@
 #include <cstring>
 #include <memory>
 
-#include "adapters/AdapterFacts_linux.h"
-#include "adapters/IPHLPAPIReplacement_linux.h"
-#include "adapters/IPHelper.h"
+#include "adapters/FactsLibrary_linux.h"
 
 namespace {
-
-std::vector<TAdapterFacts> gFacts;
-
-TIPHelperULong FactsGetAdaptersInfo(IP_ADAPTER_INFO* Buffer, TIPHelperULong* Size) {
-    return LayOutAdaptersInfo(gFacts, Buffer, Size);
-}
-
-TIPHelperULong FactsGetPerAdapterInfo(TIPHelperULong Index, IP_PER_ADAPTER_INFO* Buffer, TIPHelperULong* Size) {
-    for (const TAdapterFacts& a : gFacts)
-        if (a.Index == Index)
-            return LayOutPerAdapterInfo(a, Buffer, Size);
-    return IPHLP_ERROR_NO_DATA;
-}
-
-int gModule;
-const TIPHelperLibraryApi kFactsApi{
-    [] { return static_cast<void*>(&gModule); },
-    [](void*, const char* Name) -> void* {
-        if (std::strcmp(Name, "GetAdaptersInfo") == 0)
-            return reinterpret_cast<void*>(&FactsGetAdaptersInfo);
-        if (std::strcmp(Name, "GetPerAdapterInfo") == 0)
-            return reinterpret_cast<void*>(&FactsGetPerAdapterInfo);
-        return nullptr;
-    },
-    [](void*) {}};
 
 class Replacement : public ::testing::Test {
 protected:
