@@ -70,7 +70,8 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     resize(588, 750);
 
     MainPageControl->setCurrentIndex(0);
-    IPDBManager()->InitializeDataBase();
+    // The set tree is filled once the window is up, from a fresh read of the sets.
+    IPDBManager()->InitializeDataBase(TqxIPDBManager::SetRows::AtFirstRefresh);
     FIPManager = new TqxIPSetManager(this);
     FIPManager->SetIPSetDataSet(IPDBManager()->IPSets());
     FIPManager->SetConnectionsDataSet(IPDBManager()->ConnectionNames());

@@ -125,7 +125,7 @@ void TqxTable::RequireActive() const
         Fail(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(FTableName));
 }
 
-void TqxTable::Open(const QStringList& requiredFields)
+void TqxTable::Open(const QStringList& requiredFields, bool readRows)
 {
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery info(db);
@@ -152,7 +152,12 @@ void TqxTable::Open(const QStringList& requiredFields)
     if (FIdField < 0 || FKinds[FIdField] != FieldKind::Integer)
         Fail(QStringLiteral("the table %1 has no integer key column ID").arg(FTableName));
     FActive = true;
-    LoadRows();
+    if (readRows) {
+        LoadRows();
+    } else {
+        FRows.clear();
+        RebuildIdIndex();
+    }
     First();
 }
 
@@ -608,14 +613,14 @@ QString TqxIPDBManager::DefaultDatabasePath()
     return folder + QStringLiteral("DataBase/") + QStringLiteral("ipdb.ipdb");
 }
 
-void TqxIPDBManager::InitializeDataBase()
+void TqxIPDBManager::InitializeDataBase(SetRows rows)
 {
     const StoreLocation where = UsersStoreLocation();
     FMadeStorePath = MakeStoreOnFirstStart(where) ? where.Path : QString();
-    InitializeDataBase(where.Path);
+    InitializeDataBase(where.Path, rows);
 }
 
-void TqxIPDBManager::InitializeDataBase(const QString& path)
+void TqxIPDBManager::InitializeDataBase(const QString& path, SetRows rows)
 {
     CheckStoreFile(path);
     Disconnect();
@@ -628,7 +633,7 @@ void TqxIPDBManager::InitializeDataBase(const QString& path)
             FIPSets->SetTableName(QStringLiteral("IPSets"));
             FConnectionNames->SetConnectionName(FConnectionName);
             FConnectionNames->SetTableName(QStringLiteral("Connections"));
-            FIPSets->Open(FieldList(kIPSetsFields));
+            FIPSets->Open(FieldList(kIPSetsFields), rows == SetRows::Now);
             FConnectionNames->Open(FieldList(kConnectionsFields));
             FIPSets->SetStorePath(path);
             FConnectionNames->SetStorePath(path);

@@ -53,8 +53,9 @@ public:
     QString TableName() const { return FTableName; }
 
     // Reads the table's columns and rows. Every name of requiredFields must be a
-    // column (letter case aside); the table must have an integer key "ID".
-    void Open(const QStringList& requiredFields = {});
+    // column (letter case aside); the table must have an integer key "ID". With
+    // readRows false the table opens empty and its rows come with the first Refresh.
+    void Open(const QStringList& requiredFields = {}, bool readRows = true);
     bool Active() const { return FActive; }
 
     void First();
@@ -141,9 +142,12 @@ public:
 
     // Opens the program's store (store/StoreLocation.h): beside a portable copy, else the
     // user's own, which an installed copy makes empty when there is none yet.
-    void InitializeDataBase();
+    // SetRows::AtFirstRefresh leaves the IP sets' rows to the first refresh of that table:
+    // a window that fills its tree right after showing need not read them twice.
+    enum class SetRows { Now, AtFirstRefresh };
+    void InitializeDataBase(SetRows rows = SetRows::Now);
     // Opens a store at the given path (tests, tools). Never creates anything.
-    void InitializeDataBase(const QString& path);
+    void InitializeDataBase(const QString& path, SetRows rows = SetRows::Now);
 
     // The store beside the program: <program folder>/DataBase/ipdb.ipdb.
     static QString DefaultDatabasePath();
