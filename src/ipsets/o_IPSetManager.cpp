@@ -69,7 +69,8 @@ void TqxIPSetManager::UpdateMarks()
     QStringList tip{ApplicationTitle()};
     for (const TConnectionInEffect& entry : found) {
         for (int id : entry.SetIds)
-            FInEffect.insert(id);
+            if (id > 0)  // 0: a set whose ID names no row; no node may take its mark
+                FInEffect.insert(id);
         tip << QString::fromStdString(InEffectLine(entry));
     }
     if (FIPSetTreeView) {

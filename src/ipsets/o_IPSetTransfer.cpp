@@ -111,12 +111,13 @@ void TqxIPSetTransfer::Write(const TImportPlan& plan)
             Run(add, QStringLiteral("Adding connection %1").arg(Q(name)));
         }
         // Names to IDs after the additions; the oldest row wins where a name is stored twice.
-        QHash<QString, int> ids;
+        // Kept as stored: an ID beyond what the program can name still names its own row.
+        QHash<QString, QVariant> ids;
         QSqlQuery read(db);
         read.prepare(QStringLiteral("SELECT ID, CONNECTIONNAME FROM Connections ORDER BY ID DESC"));
         Run(read, QStringLiteral("Reading the connections"));
         while (read.next())
-            ids.insert(read.value(1).toString(), read.value(0).toInt());
+            ids.insert(read.value(1).toString(), read.value(0));
 
         QSqlQuery insert(db), update(db);
         insert.prepare(QStringLiteral("INSERT INTO IPSets (IPSET_NAME, IPADDRESS, SUBNETMASK, GATEWAY, DNS, DHCP, "
@@ -131,8 +132,12 @@ void TqxIPSetTransfer::Write(const TImportPlan& plan)
             int i = 0;
             for (const QVariant& v : values)
                 q.bindValue(i++, v);
-            if (action.Kind == TImportAction::TKind::Replace)
+            if (action.Kind == TImportAction::TKind::Replace) {
+                if (action.StoredId <= 0)
+                    Fail(QStringLiteral("The stored IP set %1 cannot be replaced: its ID is outside 1 to 2147483647")
+                             .arg(Q(s.Name)));
                 q.bindValue(i, action.StoredId);
+            }
             Run(q, QStringLiteral("Storing IP set %1").arg(Q(s.Name)));
         }
         if (!db.commit())

@@ -24,9 +24,10 @@ std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections
     if (Connections && Connections->Active()) {
         const int id = Connections->FieldIndex(QStringLiteral("ID"));
         const int name = Connections->FieldIndex(QStringLiteral("CONNECTIONNAME"));
+        // A key the program cannot name is left out: read as a number it could be another row's.
         for (int row = 0; row < Connections->RecordCount(); ++row)
-            connectionNames.insert(Connections->StoredValue(row, id).toInt(),
-                                   Connections->StoredValue(row, name).toString().toStdString());
+            if (const QVariant key = Connections->StoredValue(row, id); TqxTable::IsUsableId(key))
+                connectionNames.insert(key.toInt(), Connections->StoredValue(row, name).toString().toStdString());
     }
     const auto field = [Sets](const char* name) { return Sets->FieldIndex(QLatin1String(name)); };
     const int id = field("ID"), name = field("IPSET_NAME"), ip = field("IPADDRESS"), mask = field("SUBNETMASK"),
@@ -34,7 +35,8 @@ std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections
     for (int row = 0; row < Sets->RecordCount(); ++row) {
         const auto text = [&](int f) { return Sets->StoredValue(row, f).toString().toStdString(); };
         TStoredIPSet set;
-        set.Id = Sets->StoredValue(row, id).toInt();
+        const QVariant key = Sets->StoredValue(row, id);
+        set.Id = TqxTable::IsUsableId(key) ? key.toInt() : 0;
         set.Name = text(name);
         set.Address = text(ip);
         set.Mask = text(mask);
@@ -42,7 +44,7 @@ std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections
         set.Dns = text(dns);
         set.Dhcp = Sets->StoredValue(row, dhcp).toBool();
         const QVariant cid = Sets->StoredValue(row, connection);
-        set.Connection = cid.isNull() ? std::string() : connectionNames.value(cid.toInt());
+        set.Connection = TqxTable::IsUsableId(cid) ? connectionNames.value(cid.toInt()) : std::string();
         result.push_back(std::move(set));
     }
     return result;

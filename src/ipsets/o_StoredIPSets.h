@@ -9,7 +9,7 @@
 class TqxTable;
 
 // Every stored set in table order, its connection by name ("" for none or a
-// connection that is gone).
+// connection that is gone). A set whose ID the program cannot name has Id 0.
 std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections);
 // Every connection name in table order.
 std::vector<std::string> ReadConnectionNames(TqxTable* Connections);

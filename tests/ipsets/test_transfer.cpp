@@ -158,6 +158,23 @@ INSTANTIATE_TEST_SUITE_P(Choices, StoreChoices,
                                            StoreChoiceCase{TConflictChoice::KeepBoth, {"10.0.0.5", "10.0.0.99"}, 4, 3},
                                            StoreChoiceCase{TConflictChoice::Skip, {"10.0.0.5"}, 3, 2}));
 
+TEST_F(TransferTest, ASetWhoseIdNamesNoRowIsNeverReplacedThroughAnother)
+{
+    // Another tool stored a key beyond 32 bits; read as an int it would be row 1, "Office".
+    source.Exec("INSERT INTO IPSets (ID, IPSET_NAME, IPADDRESS, SUBNETMASK, GATEWAY, DNS, DHCP, CONNECTION) "
+                "VALUES (4294967297, 'Far', '10.7.0.1', '255.255.0.0', '', '', 0, 4294967297)");
+    source.IPSets()->Refresh();
+    const Contents before = Read(source);
+    EXPECT_EQ(before.sets.back().Connection, "");  // not row 1's "Office LAN"
+    TIPSetDocument doc;
+    doc.Sets = {TIPSetRecord{"Far", "10.7.0.2", "255.255.0.0", "", "", false, ""}};
+    EXPECT_THROW(TqxIPSetTransfer(&source.manager).Import(doc, [](const TIPSetRecord&, const TIPSetRecord&) {
+        return TConflictChoice::Replace;
+    }),
+                 EqxError);
+    EXPECT_EQ(Read(source), before);
+}
+
 TEST_F(TransferTest, AStoreThatRefusesTheWritesKeepsEverything)
 {
     const Contents before = Read(source);
