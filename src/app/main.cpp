@@ -9,7 +9,6 @@
 #include <cstdio>
 
 #include "app/ConsoleCommands.h"
-#include "app/FontWarmUp.h"
 #include "app/NetvaneCommandLine.h"
 #include "app/ParentConsole.h"
 #include "app/ProgramArguments.h"
@@ -40,9 +39,6 @@ int RunConsole(int argc, char** argv, const CommandLineRequest& request)
 
 int RunWindow(int argc, char** argv, bool minimized)
 {
-    // Made before the application, which it outlives: the toolkit's own start-up
-    // overlaps the font configuration's.
-    const TFontWarmUp fonts;
     QApplication app(argc, argv);
     NameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);  // hidden behind the tray is still running
