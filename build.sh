@@ -15,7 +15,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config
 # What the tests need on top: GoogleTest, Google Benchmark, the tools of the
 # network-namespace tests (a private NetworkManager and a DHCP server), and clang
 # with its libFuzzer runtime for the fuzz targets.
-TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev
+TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev desktop-file-utils
                iproute2 network-manager dnsmasq-base dbus
                clang libclang-rt-14-dev)
 

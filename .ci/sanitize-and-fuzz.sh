@@ -44,6 +44,7 @@ for corpus in tests/fuzz/corpus/*/; do
         netsh_*) options+=(-dict=tests/fuzz/netsh.dict) ;;
         version_block) options+=(-dict=tests/fuzz/version_block.dict) ;;
         ipset_document) options+=(-dict=tests/fuzz/ipset_document.dict) ;;
+        elevated_apply) options+=(-dict=tests/fuzz/elevated_apply.dict) ;;
     esac
     step "fuzz_$name: corpus replayed, then ${FUZZ_SECONDS} s fresh"
     "$target" "${options[@]}" -runs=0 "$corpus"

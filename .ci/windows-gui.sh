@@ -30,7 +30,7 @@ if [ -z "$QT_PREFIX" ]; then
 fi
 
 install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest nlohmann-json3-dev \
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins xvfb xauth fonts-dejavu-core
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins xvfb xauth fonts-dejavu-core nsis binutils
 
 start=$(date +%s)
 # Wine first: the build runs netvane-db.exe to make the empty store.
@@ -43,7 +43,8 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNETVANE_CORE_ONLY=OFF -DNETVANE_BENCH=OFF \
     "${launcher[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake"
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+    -DNETVANE_INSTALLER_COMPRESSOR=bzip2  # the installer checked here: quick to make; releases use LZMA
 cmake --build "$BUILD_DIR" -j2
 built=$(date +%s)
 
@@ -62,3 +63,6 @@ if [ "$listed" != "$expected" ]; then
 fi
 echo "Windows program built in $((built - start)) s, tested under Wine in $((tested - built)) s," \
      "zipped: $zip ($(stat -c %s "$zip") bytes)"
+
+# The installer, in this same Wine session.
+bash .ci/windows-installer.sh "$BUILD_DIR"

@@ -24,6 +24,7 @@
 #include "ipsets/o_IPSetManager.h"
 #include "ipsets/o_LiveRefresh.h"
 #include "support/TempStore.h"
+#include "support/WiredManager.h"
 
 namespace {
 
@@ -70,14 +71,7 @@ struct Setup {
     {
         const int lan = store.AddConnection("Bench LAN");
         set = store.AddIPSet("Bench", "10.66.0.9", "255.255.255.0", "", "", false, lan);
-        manager.SetIPSetDataSet(store.IPSets());
-        manager.SetConnectionsDataSet(store.Connections());
-        manager.SetIPSetTreeView(&tree);
-        manager.SetAdapterTreeview(&adapterTree);
-        manager.SetAdapterManager(&adapters);
-        manager.SetConnectionMapper([](const std::vector<std::string>&) {
-            return std::vector<TAdapterConnection>{{"v0", "Bench LAN"}};
-        });
+        WireManager(manager, store, tree, adapterTree, adapters, "Bench LAN");
         manager.UpdateUI();
     }
 };

@@ -12,7 +12,6 @@ if(NETVANE_CORE_ONLY OR WIN32 OR APPLE)
   return()
 endif()
 
-set(NETVANE_APP_ID example.quorvex.netvane)
 set(netvane_data ${CMAKE_SOURCE_DIR}/data)
 set(netvane_staged ${CMAKE_BINARY_DIR}/install-staging)
 

@@ -29,7 +29,11 @@ std::string AddressText(const IP_ADDRESS_STRING& Field) {
     return DecodeAnsi(Field.String, ::strnlen(Field.String, sizeof Field.String));
 }
 
-std::string FixedText(const char* Field, std::size_t Length) { return Trim(DecodeAnsi(Field, Length)); }
+// A name ends at its first zero byte: the library may leave what it used the
+// caller's buffer for after it (Wine leaves parts of its interface tables).
+std::string FixedText(const char* Field, std::size_t Length) {
+    return Trim(DecodeAnsi(Field, ::strnlen(Field, Length)));
+}
 
 // Walks an IP_ADDR_STRING chain into Addresses (and Masks), doubling the lists
 // whenever they fill up; they are never shortened to the count.

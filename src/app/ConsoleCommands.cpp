@@ -2,12 +2,17 @@
 
 #include "app/ConsoleTransfer.h"
 
+#include <QCoreApplication>
+
 #include "common/qxError.h"
+#include "ipsets/AddressGuard.h"
 #include "ipsets/IPSetApplier.h"
 #include "store/StoreLocation.h"
 #include "store/o_DatabaseConnection.h"
 
 namespace {
+const QString kForce = QStringLiteral("force");
+
 // A tab or a line break inside a name would break the one-set-a-line form.
 QString Cell(QString text)
 {
@@ -60,7 +65,7 @@ int ListIPSets(TqxTable* sets, TqxTable* connections, QTextStream& out)
 }
 
 int ApplyIPSetNamed(TqxTable* sets, TqxTable* connections, const QString& name, const TqxIPSetApplier& applier,
-                    QTextStream& out, QTextStream& err)
+                    QTextStream& out, QTextStream& err, const TAddressGuard* guard, bool force)
 {
     QList<int> ids;
     for (sets->First(); !sets->Eof(); sets->Next())
@@ -77,10 +82,32 @@ int ApplyIPSetNamed(TqxTable* sets, TqxTable* connections, const QString& name, 
         return 1;
     }
     try {
-        const std::optional<IPSetApplication> application = TqxIPSetApplier::Prepare(sets, connections, ids.first());
+        std::optional<IPSetApplication> application = TqxIPSetApplier::Prepare(sets, connections, ids.first());
         if (!application) {  // deleted by another program since it was read
             SayError(err, QStringLiteral("no IP set is named \"%1\"").arg(name));
             return 1;
+        }
+        if (guard) {
+            const TAddressGuardResult look = guard->Check(application->Values.Connection, application->Values.Dhcp,
+                                                          application->Values.Address, application->Values.SubnetMask, {});
+            application->Lines.Address = TAddressGuard::AddressLine(application->Lines.Address, look.Check);
+            if (look.InUse()) {
+                const QString inUse =
+                    QCoreApplication::translate("ConsoleCommands", "%1 is already used by the device %2 on %3")
+                        .arg(QString::fromStdString(application->Values.Address),
+                             QString::fromStdString(look.HardwareAddress),
+                             QString::fromStdString(application->Values.Connection));
+                if (!force) {
+                    SayError(err, QCoreApplication::translate("ConsoleCommands",
+                                                              "%1, so %2 was not applied; --force applies it anyway")
+                                      .arg(inUse, application->SetName));
+                    return 1;
+                }
+                err << "netvane: "
+                    << QCoreApplication::translate("ConsoleCommands", "%1; applying %2 all the same, as --force asks.")
+                           .arg(inUse, application->SetName)
+                    << Qt::endl;
+            }
         }
         const IPSetFailures failures = applier.Run(*application);
         if (!failures.Empty()) {
@@ -111,12 +138,19 @@ std::vector<ConsoleAction> ConsoleActions()
                                           QStringLiteral("Applies the stored IP set of that name, as the window "
                                                          "does, and tells how it went (exit status 0 or 1)."),
                                           QStringLiteral("NAME")),
-                       [](const QString& name, const ConsoleSettings&, QTextStream& out, QTextStream& err) {
+                       [](const QString& name, const ConsoleSettings& settings, QTextStream& out, QTextStream& err) {
                            return OnStore(err, [&](TqxIPDBManager& store) {
+                               const TAddressGuard guard;
                                return ApplyIPSetNamed(store.IPSets(), store.ConnectionNames(), name,
-                                                      TqxIPSetApplier(), out, err);
+                                                      TqxIPSetApplier(), out, err, &guard, settings.contains(kForce));
                            });
-                       }});
+                       },
+                       {QCommandLineOption(kForce,
+                                           QCoreApplication::translate(
+                                               "ConsoleCommands",
+                                               "With --apply: applies the set even when another device on the "
+                                               "network is found to use its address; without it that ends with "
+                                               "exit status 1 and changes nothing."))}});
     AddTransferActions(actions, OnStore);
     return actions;
 }

@@ -3,6 +3,7 @@
 // (opened, or on an installed copy's first start made, as the window does).
 #include "app/NetvaneCommandLine.h"
 
+class TAddressGuard;
 class TqxIPSetApplier;
 class TqxTable;
 
@@ -15,6 +16,7 @@ int ListIPSets(TqxTable* sets, TqxTable* connections, QTextStream& out);
 
 // Applies the one set of exactly that name through the applier and tells the outcome:
 // 0 when both netsh runs succeeded, 1 for a failed run, an unknown or ambiguous name,
-// or a set that cannot be applied.
+// or a set that cannot be applied. With a guard, another device found on the set's
+// address before the change is 1 with that said, and nothing runs, unless force.
 int ApplyIPSetNamed(TqxTable* sets, TqxTable* connections, const QString& name, const TqxIPSetApplier& applier,
-                    QTextStream& out, QTextStream& err);
+                    QTextStream& out, QTextStream& err, const TAddressGuard* guard = nullptr, bool force = false);

@@ -2,6 +2,7 @@
 
 #include "common/qxError.h"
 #include "ipsets/o_IPSetTransfer.h"
+#include "store/o_DatabaseConnection.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ void SayError(QTextStream& err, const QString& message)
 // A conflict nobody chose an answer for: the import stops before writing anything.
 struct TOpenConflict {
     QString Name;
+    bool InFile = false;
 };
 
 }  // namespace
@@ -23,14 +25,16 @@ int ExportIPSetsToFile(TqxIPDBManager& store, const QString& path, QTextStream& 
 {
     TqxIPSetTransfer transfer(&store);
     try {
-        const TIPSetDocument document = transfer.Export();
-        transfer.ExportToFile(path);
+        const TExportReport report = transfer.ExportToFile(path);
         out << QStringLiteral("Exported to %1 (IP sets: %2, connection names: %3)")
                    .arg(path)
-                   .arg(document.Sets.size())
-                   .arg(document.Connections.size())
+                   .arg(report.Sets)
+                   .arg(report.Connections)
             << Qt::endl;
-        return 0;
+        if (report.LeftOut.isEmpty())
+            return 0;
+        SayError(err, QStringLiteral("not everything was exported:\n") + report.LeftOut.join(QLatin1Char('\n')));
+        return 1;
     } catch (const std::exception& e) {
         SayError(err, QString::fromUtf8(e.what()));
         return 1;
@@ -50,9 +54,9 @@ int ImportIPSetsFromFile(TqxIPDBManager& store, const QString& path, const QStri
     TqxIPSetTransfer transfer(&store);
     try {
         const TImportReport report =
-            transfer.ImportFile(path, [&](const TIPSetRecord& incoming, const TIPSetRecord&) {
+            transfer.ImportFile(path, [&](const TIPSetRecord& incoming, const TExistingSet& existing) {
                 if (onConflict.isEmpty())
-                    throw TOpenConflict{QString::fromStdString(incoming.Name)};
+                    throw TOpenConflict{QString::fromStdString(incoming.Name), existing.InFile};
                 return choices.value(onConflict);
             });
         if (!report.Refused.isEmpty()) {
@@ -62,8 +66,12 @@ int ImportIPSetsFromFile(TqxIPDBManager& store, const QString& path, const QStri
         out << report.Text() << Qt::endl;
         return 0;
     } catch (const TOpenConflict& conflict) {
-        SayError(err, QStringLiteral("an IP set named \"%1\" is already stored with other values; nothing was "
-                                     "imported. Choose with --on-conflict=replace, keep or skip")
+        SayError(err, (conflict.InFile ? QStringLiteral("the file holds more than one IP set named \"%1\", with other "
+                                                        "values; nothing was imported. Choose with "
+                                                        "--on-conflict=replace, keep or skip")
+                                       : QStringLiteral("an IP set named \"%1\" is already stored with other values; "
+                                                        "nothing was imported. Choose with --on-conflict=replace, "
+                                                        "keep or skip"))
                           .arg(conflict.Name));
         return 1;
     } catch (const std::exception& e) {
@@ -89,6 +97,8 @@ void AddTransferActions(std::vector<ConsoleAction>& actions, const StoreRunner& 
                                            "is checked as the editor checks it, identical sets are passed over."),
                             QStringLiteral("FILE")),
          [onStore](const QString& path, const ConsoleSettings& settings, QTextStream& out, QTextStream& err) {
+             // Another import may hold the store: this one waits for it, then passes over what it stored.
+             IPDBManager()->SetLockWait(TqxIPSetTransfer::kLockWaitMs);
              return onStore(err, [&](TqxIPDBManager& store) {
                  return ImportIPSetsFromFile(store, path, settings.value(kOnConflict), out, err);
              });

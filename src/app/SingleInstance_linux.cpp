@@ -3,7 +3,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QThread>
@@ -13,6 +12,7 @@
 #include <functional>
 #include <utility>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -24,19 +24,64 @@ namespace {
 const QByteArray kShow = QByteArrayLiteral("show\n");
 const QByteArray kDone = QByteArrayLiteral("ok\n");
 
-// The user's private runtime folder where there is one; the shared temporary
-// folder otherwise, with the user's number in the name.
-QString NameBase()
+// Why the folder cannot hold the lock and the socket, or empty when it can: it must
+// be a folder itself (not a link to one) that is this user's own and closed to
+// everyone else, so that nobody else can put anything there or read what is there.
+QString FolderFault(const QString& folder)
 {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/netvane-%1").arg(getuid());
+    struct stat st;
+    if (::lstat(QFile::encodeName(folder).constData(), &st) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("it is a symbolic link");
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("it is not a folder");
+    if (st.st_uid != ::geteuid())
+        return QStringLiteral("it belongs to user %1").arg(st.st_uid);
+    if ((st.st_mode & 07777) != S_IRWXU)
+        return QStringLiteral("its mode is %1, not 700").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0'));
+    return QString();
 }
 
+QString UserName()
+{
+    passwd entry;
+    passwd* found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(::geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found && *found->pw_name)
+        return QFile::decodeName(found->pw_name);
+    return QString::number(::geteuid());
+}
+
+// The session's runtime folder where it is private; otherwise the user's own one
+// in the temporary folder, made private when it is not there yet (the name the
+// toolkit uses as well). Empty when neither can be trusted: whatever another user
+// put in its place is never looked at.
+QString PrivateFolder()
+{
+    const QString session = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!session.isEmpty()) {
+        const QString fault = FolderFault(session);
+        if (fault.isEmpty())
+            return session;
+        qWarning("netvane: not using XDG_RUNTIME_DIR %s: %s", qPrintable(session), qPrintable(fault));
+    }
+    const QString own = QDir::tempPath() + QStringLiteral("/runtime-") + UserName();
+    const QByteArray path = QFile::encodeName(own);
+    // The umask may have taken some of the owner's rights from a folder just made.
+    if (::mkdir(path.constData(), S_IRWXU) == 0)
+        ::chmod(path.constData(), S_IRWXU);
+    const QString fault = FolderFault(own);
+    if (fault.isEmpty())
+        return own;
+    qWarning("netvane: not using %s: %s", qPrintable(own), qPrintable(fault));
+    return QString();
+}
+
+// The time the hand-over has left, for poll().
 int Left(const QDeadlineTimer& deadline)
 {
-    return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 1, 5000));
+    return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 0, 5000));
 }
 
 // Closes the descriptor when it goes.
@@ -80,31 +125,67 @@ bool WaitFor(int fd, short events, int milliseconds)
     return r > 0;
 }
 
-// One attempt to reach the holder; true once it confirmed the request. A holder
-// that took the request is waited for until the deadline rather than asked again.
+// Connects within the deadline. A holder too busy to take connections has a full
+// backlog; a connect that does not wait is then refused at once, and tried again.
+bool Connect(int fd, const sockaddr_un& addr, const QDeadlineTimer& deadline)
+{
+    for (;;) {
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0)
+            return true;
+        if (errno == EINPROGRESS) {
+            int error = 0;
+            socklen_t size = sizeof error;
+            return WaitFor(fd, POLLOUT, Left(deadline)) &&
+                   ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+        }
+        if (errno != EAGAIN || deadline.hasExpired())
+            return false;
+        QThread::msleep(static_cast<unsigned long>(std::min(Left(deadline), 20)));
+    }
+}
+
+// Sends all of data within the deadline.
+bool SendAll(int fd, const QByteArray& data, const QDeadlineTimer& deadline)
+{
+    qsizetype sent = 0;
+    while (sent < data.size()) {
+        const ssize_t n = ::send(fd, data.constData() + sent, data.size() - sent, MSG_NOSIGNAL);
+        if (n > 0)
+            sent += n;
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else if (n < 0 && errno == EAGAIN && !deadline.hasExpired())
+            WaitFor(fd, POLLOUT, Left(deadline));
+        else
+            return false;
+    }
+    return true;
+}
+
+// One attempt to reach the holder; true once it confirmed the request. Every step
+// ends at the deadline, and an answer longer than the one expected is no answer. A
+// holder that took the request is waited for until the deadline rather than asked again.
 bool AskToShow(const QString& socketName, const QDeadlineTimer& deadline)
 {
     sockaddr_un addr;
     if (!Address(socketName, addr))
         return false;
-    TFd s(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    if (s.Get() < 0 || ::connect(s.Get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0)
-        return false;
-    if (::send(s.Get(), kShow.constData(), kShow.size(), MSG_NOSIGNAL) != kShow.size())
+    TFd s(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (s.Get() < 0 || !Connect(s.Get(), addr, deadline) || !SendAll(s.Get(), kShow, deadline))
         return false;
     QByteArray answer;
     while (!answer.contains('\n')) {
-        if (!WaitFor(s.Get(), POLLIN, Left(deadline)))
+        if (answer.size() >= kDone.size() || deadline.hasExpired() || !WaitFor(s.Get(), POLLIN, Left(deadline)))
             return false;
-        char buffer[64];
-        const ssize_t n = ::recv(s.Get(), buffer, sizeof buffer, 0);
-        if (n < 0 && errno == EINTR)
+        char buffer[16];
+        const ssize_t n = ::recv(s.Get(), buffer, std::min<qsizetype>(sizeof buffer, kDone.size() - answer.size()), 0);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (n <= 0)
             return false;
         answer.append(buffer, n);
     }
-    return answer.left(answer.indexOf('\n') + 1) == kDone;
+    return answer == kDone;
 }
 
 // One later start's connection: reads its line, answers it and closes.
@@ -160,7 +241,12 @@ TSingleInstance::~TSingleInstance()
 
 TSingleInstance::Role TSingleInstance::Claim(bool showFirst)
 {
-    const QString base = NameBase();
+    const QString folder = PrivateFolder();
+    if (folder.isEmpty()) {
+        qWarning("netvane: no private folder for the one-window lock; not checking for another window");
+        return Role::First;
+    }
+    const QString base = folder + QStringLiteral("/netvane-%1").arg(::getuid());
     const QString socketName = base + QStringLiteral(".socket");
     d->lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     // Only a lock whose process has ended is stale, however long the window has run.
@@ -180,7 +266,7 @@ TSingleInstance::Role TSingleInstance::Claim(bool showFirst)
             return Role::HandedOver;
         if (deadline.hasExpired())
             return Role::Unreachable;
-        QThread::msleep(100);
+        QThread::msleep(static_cast<unsigned long>(std::min(Left(deadline), 100)));
     }
     // Holding the lock, any socket left by a crashed holder is ours to replace.
     QFile::remove(socketName);

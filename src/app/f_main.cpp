@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "adapters/o_AdapterInformation.h"
+#include "app/BannerLabel.h"
 #include "app/Pictures.h"
 #include "app/StatusResult.h"
 #include "app/TaskbarButton.h"
@@ -65,8 +66,11 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     CreateActions();
     CreateMenus();
     CreateSetTransferActions();
+    CreateSignInAction();
     CreateToolBar();
     CreatePages();
+    CreateSetFilter();
+    CreateAdapterMenu();
     resize(588, 750);
 
     MainPageControl->setCurrentIndex(0);
@@ -78,6 +82,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     FIPManager->SetIPSetTreeView(IPSetTreeView);
     FIPManager->SetAdapterTreeview(AdapterTreeview);
     connect(FIPManager, &TqxIPSetManager::ApplyingChanged, this, &TFrmMain::ApplyingChanged);
+    FIPManager->SetAddressInUseQuestion([this](const QString& question) { return AskApplyAnyway(question); });
     StartLiveMarks();
 
     CenterOnScreen(this);
@@ -95,8 +100,13 @@ void TFrmMain::FinishStartup()
         setWindowIcon(ProgramPicture("netvane"));
         CreateTray();
         FIPManager->SetTrayIcon(NetvaneTrayIcon);
+        // Started at sign-in, the desktop's tray may still be on its way: the tray
+        // watch docks the icon when it comes; only without one the window shows, minimized.
         if (FStartMinimized && !TrayIsUsable(NetvaneTrayIcon))
-            showMinimized();
+            QTimer::singleShot(FTrayWaitAtStart, this, [this] {
+                if (!FTrayDocked && !isVisible())
+                    showMinimized();
+            });
         // The first adapter snapshot, which the discovery reads.
         NetworkAdapterManager().EnumerateNetworkAdapters();
         DiscoverConnections();  // after the tray: its news may come as balloons
@@ -272,7 +282,7 @@ void TFrmMain::CreatePages()
     GroupBox2->setObjectName("GroupBox2");
     auto* bannerLayout = new QVBoxLayout(GroupBox2);
     bannerLayout->setContentsMargins(4, 0, 4, 2);
-    lblCurrentIPInfo = new QLabel(GroupBox2);
+    lblCurrentIPInfo = new TqxBannerLabel(GroupBox2);
     lblCurrentIPInfo->setObjectName("lblCurrentIPInfo");
     lblCurrentIPInfo->setAlignment(Qt::AlignCenter);
     QFont bannerFont = lblCurrentIPInfo->font();
@@ -280,7 +290,6 @@ void TFrmMain::CreatePages()
     bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.4);
     lblCurrentIPInfo->setFont(bannerFont);
     lblCurrentIPInfo->setStyleSheet("color: #800000;");
-    lblCurrentIPInfo->setAccessibleName(GroupBox2->title());
     bannerLayout->addWidget(lblCurrentIPInfo);
     layout->addWidget(GroupBox2);
 
@@ -469,7 +478,7 @@ void TFrmMain::ShowPickedSet()
         QTreeWidgetItem* node = IPSetTreeView->topLevelItem(i);
         // Only a set that can be picked is found again; no other node reads as its ID.
         const QVariant id = node->data(0, TqxIPSetManager::IDRole);
-        if (!TqxTable::IsUsableId(id) || id.toInt() != FIPSetID)
+        if (!TqxTable::IsUsableId(id) || id.toInt() != FIPSetID || node->isHidden())  // hidden: filtered out
             continue;
         IPSetTreeView->setCurrentItem(node);
         IPSetTreeViewMouseDown();  // also when it was current already

@@ -7,10 +7,12 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QVector>
+#include <chrono>
 
 class QAction;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QSplitter;
@@ -20,6 +22,7 @@ class QTextEdit;
 class QTimer;
 class QToolBar;
 class QTreeWidget;
+class TqxIPSetFilter;
 class TqxIPSetManager;
 class TqxStatusResult;
 class TqxLiveRefresh;
@@ -53,6 +56,7 @@ public:
     QAction* RefreshCurrentConfiguration1;
     QAction* ExportIPSets1;
     QAction* ImportIPSets1;
+    QAction* StartatSignin1;
     QAction* Exit1;
     QMenu* Connections1;
     QAction* ManageConnections1;
@@ -71,6 +75,10 @@ public:
     QAction* EdittheSelectedIPSet2;
     QAction* DeletetheselectedIPSet2;
 
+    // The current configuration tree's pop-up, on an adapter node.
+    QMenu* AdapterPopUpMenu;
+    QAction* NewIPSetFromAdapter1;
+
     QMenu* TrayIconMenu;
     QAction* NetvaneVer31;
     QAction* mnuRestoreApp;
@@ -87,6 +95,8 @@ public:
     QTabWidget* MainPageControl;
     QWidget* TabSheet1;
     QWidget* TabSheet2;
+    QLineEdit* edtFilterIPSets;  // above the IP set tree: narrows what it shows
+    TqxIPSetFilter* IPSetFilter;
     QTreeWidget* IPSetTreeView;
     QSplitter* Splitter1;
     QGroupBox* GroupBox1;
@@ -110,6 +120,8 @@ public slots:
     void RefreshBtnClick();
     // Commands whose work lies in the dialogs and in applying; each lives in its own f_main_*.cpp.
     void AddNewIPConfigurationSet1Click();
+    // The editor for a new set, filled from the adapter of the current configuration tree's current node.
+    void NewIPSetFromAdapter1Click();
     void EdittheselectedIPSet1Click();
     void ActivatetheselectedIPSet1Click();
     void ApplyIPSetMenuItemClick();
@@ -117,6 +129,7 @@ public slots:
     void About1Click();
     void ExportIPSets1Click();
     void ImportIPSets1Click();
+    void StartatSignin1Click(bool checked);
 
 public:
     // The file commands' work once the file is chosen; errors raise EqxError.
@@ -124,6 +137,11 @@ public:
     // Asks about each conflict, then says what was done (or why nothing was).
     void ImportIPSetsFrom(const QString& path);
     TqxLiveRefresh* LiveRefresh() const { return FLiveRefresh; }
+    // Where the sign-in entry goes instead of the user's autostart folder (tests).
+    void SetAutostartFolder(const QString& folder);
+    // How long a start with --minimized waits for a tray before it shows the window minimized.
+    static constexpr std::chrono::seconds kTrayWaitAtStart{60};
+    void SetTrayWaitAtStart(std::chrono::milliseconds wait) { FTrayWaitAtStart = wait; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -141,6 +159,12 @@ private:
     QAction* NewAction(const QString& name, const QString& caption, int picture,
                        const QKeySequence& shortcut = QKeySequence());
 
+    // The filter field over the IP set tree (Ctrl+F, Escape) and the adapter nodes' pop-up.
+    void CreateSetFilter();
+    void CreateAdapterMenu();
+    // After the filter hid or showed nodes: a set out of sight is no longer picked.
+    void SetFilterApplied();
+
     void IPSetTreeViewMouseDown();
     // After the tree is rebuilt: the picked set is selected again and the banner
     // shows its name as stored now; a set that is gone leaves nothing picked.
@@ -148,6 +172,8 @@ private:
     void ApplicationEvents1Minimize();
     void BuildApplyIPSetMenu();
     void ApplyingChanged(bool applying);
+    // Another device uses the set's address: Yes applies all the same, No (the default) changes nothing.
+    bool AskApplyAnyway(const QString& question);
     // Adds the names of the machine's connections that the store lacks (after the store opens).
     void DiscoverConnections();
     // Refills both trees and the tray's sub-menu after the stored IP sets changed.
@@ -159,6 +185,10 @@ private:
     void CreateSetTransferActions();
     void StartLiveMarks();
     void UpdateApplyMenuChecks();
+    // File -> Start at Sign-in, checked while its entry is there.
+    void CreateSignInAction();
+    void UpdateSignInCheck();
+    QString AutostartFile() const;
 
     TqxIPSetManager* FIPManager = nullptr;
     TqxLiveRefresh* FLiveRefresh = nullptr;
@@ -167,6 +197,8 @@ private:
     bool FTrayDocked = false;
     bool FCloseWhenApplied = false;
     bool FStartMinimized = false;
+    std::chrono::milliseconds FTrayWaitAtStart = kTrayWaitAtStart;
+    QString FAutostartFolder;
 };
 
 // The main window of the running program.

@@ -1,6 +1,7 @@
 // The main window's activate commands.
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "app/StatusResult.h"
@@ -34,7 +35,7 @@ void TFrmMain::ApplyingChanged(bool applying)
     QAction* const commands[] = {
         toolBtnActivateIPSet, ActivatetheselectedIPSet1, ActivatetheselectedIPSet2,
         toolBtnManageConnections, ManageConnections1, ManageConnections2,
-        toolBtnAddIPSet, AddNewIPConfigurationSet1, popmnuAddNewIPSet, AddIPSet1,
+        toolBtnAddIPSet, AddNewIPConfigurationSet1, popmnuAddNewIPSet, AddIPSet1, NewIPSetFromAdapter1,
         toolbtnEditIPSet, EdittheselectedIPSet1, EdittheSelectedIPSet2, EditIPSet1,
         toolbtnDeleteIPSet, DeletetheselectedIPSet1, DeletetheselectedIPSet2, DeleteIPSet1,
         RefreshCurrentConfiguration1, About1,
@@ -48,4 +49,12 @@ void TFrmMain::ApplyingChanged(bool applying)
         FCloseWhenApplied = false;
         QTimer::singleShot(0, this, [this] { close(); });
     }
+}
+
+bool TFrmMain::AskApplyAnyway(const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, ProgramCaption(), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }

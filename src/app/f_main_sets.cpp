@@ -1,6 +1,7 @@
 // The main window's commands that move IP sets in and out of the store, and the
 // marks of the sets in effect, kept current as the network changes.
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -34,12 +35,17 @@ QString Describe(const TIPSetRecord& set)
 }
 
 // Replace / Keep Both / Skip, or Cancel for the whole import.
-TConflictChoice AskConflict(QWidget* parent, const TIPSetRecord& incoming, const TIPSetRecord& existing)
+TConflictChoice AskConflict(QWidget* parent, const TIPSetRecord& incoming, const TExistingSet& existing)
 {
+    // Two sets of one name in the file are not "already stored": the question says which it is.
+    const QString question =
+        existing.InFile ? QCoreApplication::translate("TFrmMain", "The file holds more than one IP set named \"%1\", "
+                                                                  "with other values.\n\nEarlier in the file: %2\n"
+                                                                  "Later in the file: %3")
+                        : QStringLiteral("An IP set named \"%1\" is already stored with other values.\n\n"
+                                         "Stored: %2\nIn the file: %3");
     QMessageBox box(QMessageBox::Question, ProgramCaption(),
-                    QStringLiteral("An IP set named \"%1\" is already stored with other values.\n\n"
-                                   "Stored: %2\nIn the file: %3")
-                        .arg(QString::fromStdString(incoming.Name), Describe(existing), Describe(incoming)),
+                    question.arg(QString::fromStdString(incoming.Name), Describe(existing), Describe(incoming)),
                     QMessageBox::Yes | QMessageBox::Ignore | QMessageBox::No | QMessageBox::Cancel, parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Replace"));
     box.button(QMessageBox::Ignore)->setText(QStringLiteral("Keep Both"));
@@ -89,8 +95,15 @@ void TFrmMain::ImportIPSets1Click()
 void TFrmMain::ExportIPSetsTo(const QString& path)
 {
     TqxIPSetTransfer transfer(IPDBManager());
-    transfer.ExportToFile(path);
+    const TExportReport report = transfer.ExportToFile(path);
     StatusBar->showMessage(QStringLiteral("IP sets exported to %1").arg(path), 10000);
+    if (report.LeftOut.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Warning, ProgramCaption(),
+                    QCoreApplication::translate("TFrmMain", "IP sets exported to %1, but not all:\n%2")
+                        .arg(path, report.LeftOut.join(QLatin1Char('\n'))),
+                    QMessageBox::Ok, this);
+    box.exec();
 }
 
 void TFrmMain::ImportIPSetsFrom(const QString& path)
@@ -98,7 +111,7 @@ void TFrmMain::ImportIPSetsFrom(const QString& path)
     TqxIPSetTransfer transfer(IPDBManager());
     TImportReport report;
     try {
-        report = transfer.ImportFile(path, [this](const TIPSetRecord& incoming, const TIPSetRecord& existing) {
+        report = transfer.ImportFile(path, [this](const TIPSetRecord& incoming, const TExistingSet& existing) {
             return AskConflict(this, incoming, existing);
         });
     } catch (const TImportCancelled&) {

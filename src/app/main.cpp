@@ -17,6 +17,7 @@
 #include "app/f_main.h"
 #include "app/qxApplication.h"
 #include "dialogs/f_About.h"
+#include "ipsets/ElevatedApply.h"
 #include "store/StoreLocation.h"
 #include "store/o_DatabaseConnection.h"
 
@@ -89,8 +90,16 @@ int RunWindow(int argc, char** argv, bool minimized)
 
 int main(int argc, char** argv)
 {
+    const QStringList arguments = ProgramArguments(argc, argv);
+    // Started by itself with administrator rights to apply: that request and nothing else.
+    if (arguments.size() > 1 && arguments[1] == QLatin1String(kElevatedApplyOption.data(), kElevatedApplyOption.size())) {
+        std::vector<std::string> request;
+        for (const QString& argument : arguments.mid(1))
+            request.push_back(argument.toStdString());
+        return RunElevatedApplyHelper(request);
+    }
     const TNetvaneCommandLine commandLine(ConsoleActions(), QStringLiteral(NETVANE_VERSION));
-    const CommandLineRequest request = commandLine.Parse(ProgramArguments(argc, argv));
+    const CommandLineRequest request = commandLine.Parse(arguments);
     if (request.What != CommandLineRequest::Kind::Window)
         UseParentConsole();
     switch (request.What) {

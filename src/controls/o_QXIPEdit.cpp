@@ -153,6 +153,15 @@ bool TqxIPEdit::PartsEmpty() const
     return true;
 }
 
+void TqxIPEdit::Clear()
+{
+    FIP.clear();
+    FParse = TIPAddressParse{};
+    FPendingReport.clear();
+    for (QLineEdit* e : FEditors)
+        e->clear();
+}
+
 void TqxIPEdit::SetIP(const QString& value)
 {
     if (value.compare(FIP, Qt::CaseInsensitive) == 0)

@@ -22,6 +22,8 @@ public:
     // Ignores a text equal to the current one (letter case aside) and a blank one;
     // otherwise stores it as given and shows its parts, or raises the invalid-address error.
     void SetIP(const QString& value);
+    // Empties the control: no address, four empty parts (SetIP ignores a blank text).
+    void Clear();
 
     std::int32_t IPFirstPart() const { return FParse.Parts[0]; }
     std::int32_t IPSecondPart() const { return FParse.Parts[1]; }

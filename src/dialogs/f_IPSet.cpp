@@ -18,7 +18,7 @@
 #include "common/qxError.h"
 #include "common/qxText.h"
 #include "controls/IPAddressParse.h"
-#include "controls/IPv4Rules.h"
+#include "controls/IPSetRules.h"
 #include "controls/o_QXIPEdit.h"
 #include "ipsets/IPSetApplier.h"
 #include "store/o_DatabaseConnection.h"
@@ -114,8 +114,8 @@ TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
     }
     edtIPSetName->setMinimumWidth(230);
     edtConnection->setMinimumWidth(230);
+    CreateTakeCurrentSettings(grid, rows.size());
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(rows.size(), 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 0);
@@ -291,25 +291,22 @@ QString TFrmIPSet::AddressToStore(TqxIPEdit* edit)
 void TFrmIPSet::CheckAddressRules(const QString& address, const QString& mask, const QString& gateway,
                                   const QString& dns)
 {
-    // The fields hold dotted addresses by now; an empty gateway or DNS server is none.
-    const auto value = [](const QString& text) { return ParseIpv4(text.toStdString()); };
-    std::optional<TIPv4Fault> fault = CheckStaticAddress(*value(address), *value(mask), value(gateway));
-    if (!fault && !dns.isEmpty())
-        fault = CheckDnsServer(*value(dns));
+    // The rules import shares; an empty gateway or DNS server is none.
+    TStaticValues values{address.toStdString(), mask.toStdString(), gateway.toStdString(), dns.toStdString()};
+    const std::optional<TValueFault> fault = NormalizeStaticValues(values);
     if (!fault)
         return;
-    if (fault->Field == TIPv4Field::SubnetMask)
-        Refuse(edtSubNetMask, QStringLiteral("Subnet Mask %1 is invalid!").arg(mask));
-    QString message = QString::fromStdString(fault->Reason);
-    message[0] = message[0].toUpper();
     TqxIPEdit* const edits[] = {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns};
-    Refuse(edits[static_cast<int>(fault->Field)], message);
+    Refuse(edits[static_cast<int>(fault->Field)], QString::fromStdString(fault->Message));
 }
 
 bool TFrmIPSet::SaveData()
 {
-    const QString name = Trimmed(edtIPSetName->text());
-    if (name.isEmpty()) {
+    // Trimmed of every kind of blank: a name of U+3000 alone is as empty as one of spaces.
+    std::string trimmed = edtIPSetName->text().toStdString();
+    const std::optional<TNameFault> nameFault = NormalizeSetName(trimmed);
+    const QString name = QString::fromStdString(trimmed);
+    if (nameFault == TNameFault::Blank) {
         QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), QStringLiteral("Empty IP Set Name !! "),
                         QMessageBox::Ok, this);
         box.exec();
@@ -325,6 +322,12 @@ bool TFrmIPSet::SaveData()
     // fields cannot hold exactly (a name beyond their length, bytes that are no text).
     const Shown now = ShownNow();
     const bool adding = !FLoaded;
+    const bool nameChanged = adding || now.Name != FLoaded->Name;
+    // A control character would make the tree, --apply and an export each show the name otherwise.
+    if (nameChanged && nameFault) {
+        edtIPSetName->setFocus(Qt::OtherFocusReason);
+        throw EqxError(SetNameFaultText(*nameFault));
+    }
     const bool dhcp = now.Dhcp;
     const bool dhcpChanged = adding || dhcp != FLoaded->Dhcp;
     TqxIPEdit* const edits[4] = {edtIPAddress, edtSubNetMask, edtDefGateway, edtDns};
@@ -340,16 +343,9 @@ bool TFrmIPSet::SaveData()
         // The four belong together (the gateway lies in the subnet): one changed, all are checked.
         for (int i = 0; i < 4; ++i)
             values[i] = AddressToStore(edits[i]);
-        // A static set without these could never be applied.
-        if (values[0].isEmpty())
-            Refuse(edtIPAddress, QStringLiteral("A static IP Set needs an IP Address!"));
-        if (values[1].isEmpty())
-            Refuse(edtSubNetMask, QStringLiteral("A static IP Set needs a Subnet Mask!"));
-        if (!IsContiguousMask(values[1].toStdString()))
-            Refuse(edtSubNetMask, QStringLiteral("Subnet Mask %1 is invalid!").arg(values[1]));
         CheckAddressRules(values[0], values[1], values[2], values[3]);
     }
-    if (adding || now.Name != FLoaded->Name)
+    if (nameChanged)
         dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).SetAsString(name);
     for (int i = 0; i < 4; ++i)
         if (write[i])

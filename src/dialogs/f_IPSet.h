@@ -9,7 +9,10 @@
 #include <QStringList>
 #include <optional>
 
+#include "ipsets/ConnectionAdapters.h"
+
 class QCheckBox;
+class QGridLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +20,7 @@ class QPushButton;
 class QTabWidget;
 class TqxIPEdit;
 class TqxTable;
+struct TAdapterSettings;
 
 class TFrmIPSet : public QDialog {
     Q_OBJECT
@@ -38,6 +42,18 @@ public:
     // row gets only the fields the user changed; an untouched one is not written.
     bool SaveData();
 
+    // Where "Take Current Settings" reads the adapters and which connection each
+    // carries: the current configuration's snapshot and the system's connection
+    // discovery unless set otherwise (tests give canned adapters).
+    void SetCurrentConfiguration(TConnectionAdapters source) { FCurrent = std::move(source); }
+    // Fills the address, mask, gateway, DNS server and DHCP check from the chosen
+    // connection's adapter as the snapshot has it. Without a connection chosen, or
+    // without an adapter that carries it, the editor says why and nothing changes.
+    void TakeCurrentSettings();
+    // The same from the adapter of that name, choosing the connection the discovery
+    // stored for it (when there is none, the editor says so and leaves it empty).
+    void TakeSettingsOfAdapter(const QString& adapterName);
+
     QWidget* Panel1;  // the button bar
     QPushButton* btnOk;
     QPushButton* btnCancel;
@@ -56,6 +72,8 @@ public:
     TqxIPEdit* edtDns;
     QComboBox* edtConnection;
     QCheckBox* DHCPCheck;
+    QPushButton* btnTakeCurrent;
+    QLabel* lblCurrentSettings;  // why nothing was taken, or whence it was
 
 public slots:
     void DHCPCheckClick();
@@ -83,6 +101,13 @@ private:
     // The rules netsh applies to a static set, refused at the field they concern.
     void CheckAddressRules(const QString& address, const QString& mask, const QString& gateway, const QString& dns);
 
+    // The "Take Current Settings" button and its note, below the DHCP check.
+    void CreateTakeCurrentSettings(QGridLayout* grid, int row);
+    void FillFrom(const TAdapterSettings& settings);
+    void SayCurrentSettings(const QString& text);
+    // The connection list's entry of that name; -1 when it lists none.
+    int ConnectionIndex(const QString& name) const;
+
     // What the fields show: the name, each address control's four part texts, DHCP.
     struct Shown {
         QString Name;
@@ -95,4 +120,5 @@ private:
 
     QPointer<TqxTable> dsIPSets;
     QPointer<TqxTable> dsConnections;
+    TConnectionAdapters FCurrent;
 };

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/qxApplication.h"
+#include "controls/IPSetRules.h"
 #include "store/o_DatabaseConnection.h"
 
 // ---- TqxTableModel ----------------------------------------------------------
@@ -136,6 +137,10 @@ bool TqxTableModel::setData(const QModelIndex& index, const QVariant& value, int
     // An editor closed without typing hands back what it showed: that leaves the row untouched.
     if (value.toString() == data(index, Qt::EditRole).toString())
         return false;
+    if (const QString why = FCheck ? FCheck(value.toString()) : QString(); !why.isEmpty()) {
+        emit ValueRefused(why);
+        return false;
+    }
     OwnChange([&] { FDataSet->FieldByName(FFieldName).SetAsString(value.toString()); });
     FTouched = true;
     emit dataChanged(index, index);
@@ -373,6 +378,15 @@ TFrmManageConnections::TFrmManageConnections(QWidget* owner) : QDialog(owner)
 
     dsConnections = new TqxTableModel(QStringLiteral("ConnectionName"), QStringLiteral("Connection Name"), this);
     dsConnections->setObjectName(QStringLiteral("dsConnections"));
+    // The names import and applying take, and no others: each must reach netsh as one argument.
+    dsConnections->SetValueCheck(
+        [](const QString& name) { return QString::fromStdString(ConnectionNameFault(name.toStdString())); });
+    // Told once the grid has closed its editor (a box at once would take the focus from it
+    // halfway); then the grid has the focus again, for the name to be typed anew.
+    connect(dsConnections, &TqxTableModel::ValueRefused, this, [this](const QString& why) {
+        ShowErrorBox(why);
+        ConnectionsDBGrid->setFocus();
+    }, Qt::QueuedConnection);
     ConnectionsDBGrid = new TqxDBGrid(this);
     ConnectionsDBGrid->setObjectName(QStringLiteral("ConnectionsDBGrid"));
     ConnectionsDBGrid->setAccessibleName(windowTitle());

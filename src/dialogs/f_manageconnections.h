@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 
 class QPushButton;
 class QTextEdit;
@@ -20,6 +21,9 @@ public:
 
     TqxTable* DataSet() const { return FDataSet; }
     void SetDataSet(TqxTable* table);
+    // Why a typed value may not be stored, or empty when it may; a refused value is
+    // not taken, and ValueRefused tells why.
+    void SetValueCheck(std::function<QString(const QString&)> check) { FCheck = std::move(check); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -46,6 +50,9 @@ public:
     // Deletes the current row (a pending new row is just dropped).
     void DeleteCurrent();
 
+signals:
+    void ValueRefused(const QString& why);
+
 private:
     void EndPending();
     // A change of the table that the model announces itself; the table's signals wait meanwhile.
@@ -60,6 +67,7 @@ private:
     QString FFieldName;
     QString FTitle;
     QPointer<TqxTable> FDataSet;
+    std::function<QString(const QString&)> FCheck;
     bool FTouched = false;
     int FOwnChange = 0;
 };

@@ -26,3 +26,8 @@ std::string ApplyFailureNotice(const std::string& setName, const std::string& ad
         notice += " Setting the DNS server failed: " + Sentence(dnsFailure);
     return notice;
 }
+
+std::string ApplyWholeFailureNotice(const std::string& setName, const std::string& whole)
+{
+    return (setName.empty() ? std::string("The IP set") : setName) + " " + Sentence(whole);
+}

@@ -10,3 +10,8 @@
 // succeeded; at least one is not empty. An empty set name reads "The IP set".
 std::string ApplyFailureNotice(const std::string& setName, const std::string& addressFailure,
                                const std::string& dnsFailure);
+
+// When neither step's outcome is known (NetshSteps::Whole, which completes the
+// sentence): ApplyWholeFailureNotice("Office", "was not applied: administrator
+// rights were refused") -> "Office was not applied: administrator rights were refused."
+std::string ApplyWholeFailureNotice(const std::string& setName, const std::string& whole);

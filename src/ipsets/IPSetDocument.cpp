@@ -61,6 +61,30 @@ TIPSetRecord ReadSet(const json& Set, std::size_t Index)
     return record;
 }
 
+// Lists and objects open at once, counted outside texts; the parser checks all else.
+bool NestsDeeperThan(std::string_view Text, int Limit)
+{
+    int depth = 0;
+    bool inText = false;
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        const char c = Text[i];
+        if (inText) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inText = false;
+        } else if (c == '"') {
+            inText = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > Limit)
+                return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string WriteIPSetDocument(const TIPSetDocument& Document)
@@ -86,6 +110,11 @@ std::string WriteIPSetDocument(const TIPSetDocument& Document)
 
 TIPSetDocument ReadIPSetDocument(std::string_view Text)
 {
+    // An export nests three deep; a file of nested lists would otherwise cost the
+    // parser memory for every level before it could be refused.
+    if (NestsDeeperThan(Text, kDeepestIPSetDocument))
+        Refuse("The file is not an IP set export: it nests lists and objects more than " +
+               std::to_string(kDeepestIPSetDocument) + " deep");
     json document;
     try {
         document = json::parse(Text.begin(), Text.end());

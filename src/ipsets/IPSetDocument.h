@@ -18,6 +18,8 @@
 
 inline constexpr int kIPSetDocumentVersion = 1;
 inline constexpr const char* kIPSetDocumentFormat = "netvane-ip-sets";
+// How deep lists and objects may nest in a file that is read (an export nests three deep).
+inline constexpr int kDeepestIPSetDocument = 32;
 
 struct TIPSetDocument {
     std::vector<std::string> Connections;

@@ -1,29 +1,22 @@
 #include "ipsets/ImportPlan.h"
 
-#include <algorithm>
-#include <cctype>
-#include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
-#include "controls/IPAddressParse.h"
-#include "controls/IPv4Rules.h"
+#include "common/qxText.h"
+#include "controls/IPSetRules.h"
 
 namespace {
 
-std::string Trim(const std::string& Text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    std::size_t first = 0, last = Text.size();
-    while (first < last && blank(Text[first]))
-        ++first;
-    while (last > first && blank(Text[last - 1]))
-        --last;
-    return Text.substr(first, last - first);
-}
-
-bool Contains(const std::vector<std::string>& List, const std::string& Name)
-{
-    return std::find(List.begin(), List.end(), Name) != List.end();
-}
+struct TRecordHash {
+    std::size_t operator()(const TIPSetRecord& Set) const
+    {
+        std::size_t hash = std::hash<bool>()(Set.Dhcp);
+        for (const std::string* text : {&Set.Name, &Set.Address, &Set.Mask, &Set.Gateway, &Set.Dns, &Set.Connection})
+            hash = hash * 1000003u ^ std::hash<std::string>()(*text);
+        return hash;
+    }
+};
 
 // A set as it stands while the plan is made: stored, or to be added by the action with this index.
 struct TKnownSet {
@@ -32,89 +25,126 @@ struct TKnownSet {
     int Action = -1;
 };
 
+// The sets known while planning, found by name (the first of that name) and by values.
+class TKnownSets {
+public:
+    explicit TKnownSets(const std::vector<TStoredIPSet>& Stored)
+    {
+        FSets.reserve(Stored.size());
+        for (const TStoredIPSet& s : Stored) {
+            // Compared in the form an import stores, so "010.0.0.5" stored meets "10.0.0.5" in the file.
+            TIPSetRecord set = s;
+            if (!NormalizeIPSet(set).empty())
+                set = s;
+            Add({set, s.Id, -1});
+        }
+    }
+    void Add(const TKnownSet& Known)
+    {
+        FFirstByName.emplace(Known.Set.Name, FSets.size());
+        ++FCountByValue[Known.Set];
+        FSets.push_back(Known);
+    }
+    bool Holds(const TIPSetRecord& Set) const
+    {
+        const auto it = FCountByValue.find(Set);
+        return it != FCountByValue.end() && it->second > 0;
+    }
+    TKnownSet* Named(const std::string& Name)
+    {
+        const auto it = FFirstByName.find(Name);
+        return it == FFirstByName.end() ? nullptr : &FSets[it->second];
+    }
+    void Change(TKnownSet& Known, const TIPSetRecord& Set)
+    {
+        --FCountByValue[Known.Set];
+        Known.Set = Set;
+        ++FCountByValue[Set];
+    }
+
+private:
+    std::vector<TKnownSet> FSets;
+    std::unordered_map<std::string, std::size_t> FFirstByName;
+    std::unordered_map<TIPSetRecord, int, TRecordHash> FCountByValue;
+};
+
 }  // namespace
 
 std::string NormalizeIPSet(TIPSetRecord& Set)
 {
-    Set.Name = Trim(Set.Name);
-    if (Set.Name.empty())
-        return "Empty IP Set Name !! ";
+    if (const std::optional<TNameFault> fault = NormalizeSetName(Set.Name))
+        return SetNameFaultText(*fault);
+    if (!Set.Connection.empty())
+        if (std::string fault = ConnectionNameFault(Set.Connection); !fault.empty())
+            return fault;
     if (Set.Dhcp) {
         for (std::string* address : {&Set.Address, &Set.Mask, &Set.Gateway, &Set.Dns}) {
             const std::string value = Trim(*address);
             if (!value.empty() && value != "0.0.0.0")
-                return "A DHCP IP Set carries no addresses, but has " + value;
+                return "A DHCP IP Set carries no addresses, but has " + ShownText(value);
             *address = "0.0.0.0";
         }
         return std::string();
     }
-    for (std::string* address : {&Set.Address, &Set.Mask, &Set.Gateway, &Set.Dns}) {
-        *address = Trim(*address);
-        if (!address->empty() && !IsDottedAddress(*address))
-            return "IP Address " + *address + " is invalid!";
-    }
-    if (Set.Address.empty())
-        return "A static IP Set needs an IP Address!";
-    if (Set.Mask.empty())
-        return "A static IP Set needs a Subnet Mask!";
-    if (!IsContiguousMask(Set.Mask))
-        return "Subnet Mask " + Set.Mask + " is invalid!";
-    // The rules the editor and netsh share; an empty gateway or DNS server is none.
-    const auto value = [](const std::string& text) { return ParseIpv4(text); };
-    std::optional<TIPv4Fault> fault = CheckStaticAddress(*value(Set.Address), *value(Set.Mask), value(Set.Gateway));
-    if (!fault && !Set.Dns.empty())
-        fault = CheckDnsServer(*value(Set.Dns));
-    if (!fault)
-        return std::string();
-    if (fault->Field == TIPv4Field::SubnetMask)
-        return "Subnet Mask " + Set.Mask + " is invalid!";
-    std::string reason = fault->Reason;
-    reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
-    return reason;
+    TStaticValues values{Set.Address, Set.Mask, Set.Gateway, Set.Dns};
+    if (const std::optional<TValueFault> fault = NormalizeStaticValues(values))
+        return ShownText(fault->Message);
+    Set.Address = values.Address;
+    Set.Mask = values.Mask;
+    Set.Gateway = values.Gateway;
+    Set.Dns = values.Dns;
+    return std::string();
 }
 
 TImportPlan PlanImport(const TIPSetDocument& Document, const std::vector<TStoredIPSet>& StoredSets,
                        const std::vector<std::string>& StoredConnections, const TConflictQuestion& Ask)
 {
     TImportPlan plan;
+    for (std::size_t i = 0; i < Document.Connections.size(); ++i)
+        if (std::string fault = ConnectionNameFault(Document.Connections[i]); !fault.empty())
+            plan.Refused.push_back({i, Document.Connections[i], fault, true});
     std::vector<TIPSetRecord> incoming = Document.Sets;
     for (std::size_t i = 0; i < incoming.size(); ++i) {
         const std::string reason = NormalizeIPSet(incoming[i]);
         if (!reason.empty())
-            plan.Refused.push_back({i, Trim(Document.Sets[i].Name), reason});
+            plan.Refused.push_back({i, TrimBlanks(Document.Sets[i].Name), reason});
     }
     if (!plan.Refused.empty())
         return plan;
 
-    std::vector<std::string> known = StoredConnections;
+    std::unordered_set<std::string> known(StoredConnections.begin(), StoredConnections.end());
     const auto addConnection = [&](const std::string& name) {
-        if (!name.empty() && !Contains(known, name)) {
-            known.push_back(name);
+        if (!name.empty() && known.insert(name).second)
             plan.NewConnections.push_back(name);
-        }
     };
     for (const std::string& name : Document.Connections)
         addConnection(name);
 
-    std::vector<TKnownSet> sets;
-    for (const TStoredIPSet& s : StoredSets)
-        sets.push_back({s, s.Id, -1});
+    TKnownSets sets(StoredSets);
+    std::unordered_set<TIPSetRecord, TRecordHash> earlier;  // the file's sets already planned or passed over
+    earlier.reserve(incoming.size());
     for (const TIPSetRecord& set : incoming) {
-        const bool identical =
-            std::any_of(sets.begin(), sets.end(), [&](const TKnownSet& k) { return k.Set == set; });
-        if (identical) {
+        const bool repeated = !earlier.insert(set).second;
+        if (repeated || sets.Holds(set)) {
             plan.Identical.push_back(set.Name);
+            if (repeated)
+                plan.Repeated.push_back(set.Name);
             continue;
         }
-        const auto same = std::find_if(sets.begin(), sets.end(), [&](const TKnownSet& k) { return k.Set.Name == set.Name; });
-        const TConflictChoice choice = same == sets.end() ? TConflictChoice::KeepBoth : Ask(set, same->Set);
+        TKnownSet* const same = sets.Named(set.Name);
+        TExistingSet existing;
+        if (same) {
+            static_cast<TIPSetRecord&>(existing) = same->Set;
+            existing.InFile = same->Action >= 0;
+        }
+        const TConflictChoice choice = same ? Ask(set, existing) : TConflictChoice::KeepBoth;
         if (choice == TConflictChoice::Skip) {
             plan.Skipped.push_back(set.Name);
             continue;
         }
         addConnection(set.Connection);
         if (choice == TConflictChoice::Replace) {
-            same->Set = set;
+            sets.Change(*same, set);
             if (same->Action >= 0)
                 plan.Actions[same->Action].Set = set;  // replaces a set this file brought earlier
             else {
@@ -123,7 +153,7 @@ TImportPlan PlanImport(const TIPSetDocument& Document, const std::vector<TStored
             }
             continue;
         }
-        sets.push_back({set, 0, static_cast<int>(plan.Actions.size())});
+        sets.Add({set, 0, static_cast<int>(plan.Actions.size())});
         plan.Actions.push_back({TImportAction::TKind::Add, set, 0});
     }
     return plan;
@@ -131,5 +161,6 @@ TImportPlan PlanImport(const TIPSetDocument& Document, const std::vector<TStored
 
 std::string RefusalText(const TImportRefusal& Refusal)
 {
-    return "IP set " + std::to_string(Refusal.Index + 1) + " \"" + Refusal.Name + "\": " + Refusal.Reason;
+    return (Refusal.ConnectionName ? "Connection name " : "IP set ") + std::to_string(Refusal.Index + 1) + " \"" +
+           ShownText(Refusal.Name) + "\": " + Refusal.Reason;
 }

@@ -54,8 +54,16 @@ int PrefixOf(const std::string& Mask)
     return mask ? std::countl_one(*mask) : 0;
 }
 
-const TqxNetworkAdapter* AdapterOf(const std::string& Connection, const TqxNetworkAdapters& Adapters,
-                                   const std::vector<TAdapterConnection>& Mapping)
+}  // namespace
+
+bool IsNoAddress(const std::string& Text)
+{
+    const auto value = Numeric(Text);
+    return Text.empty() || (value && *value == 0);
+}
+
+const TqxNetworkAdapter* AdapterOfConnection(const std::string& Connection, const TqxNetworkAdapters& Adapters,
+                                             const std::vector<TAdapterConnection>& Mapping)
 {
     for (const TAdapterConnection& m : Mapping) {
         if (m.Connection != Connection)
@@ -65,14 +73,6 @@ const TqxNetworkAdapter* AdapterOf(const std::string& Connection, const TqxNetwo
                 return &Adapters.Items(i);
     }
     return nullptr;
-}
-
-}  // namespace
-
-bool IsNoAddress(const std::string& Text)
-{
-    const auto value = Numeric(Text);
-    return Text.empty() || (value && *value == 0);
 }
 
 bool IsInEffect(const TStoredIPSet& Set, const TqxNetworkAdapter& Adapter)
@@ -102,7 +102,7 @@ std::vector<TConnectionInEffect> FindSetsInEffect(const std::vector<TStoredIPSet
             continue;
         auto entry = std::find_if(result.begin(), result.end(),
                                   [&](const TConnectionInEffect& e) { return e.Connection == set.Connection; });
-        const TqxNetworkAdapter* adapter = AdapterOf(set.Connection, Adapters, Mapping);
+        const TqxNetworkAdapter* adapter = AdapterOfConnection(set.Connection, Adapters, Mapping);
         if (entry == result.end()) {
             TConnectionInEffect fresh;
             fresh.Connection = set.Connection;

@@ -30,6 +30,10 @@ struct TConnectionInEffect {
 // An empty text and 0.0.0.0 both mean "none" for a gateway or DNS server.
 bool IsNoAddress(const std::string& Text);
 
+// The adapter of the snapshot that carries the connection, as the mapping says; null when none does.
+const TqxNetworkAdapter* AdapterOfConnection(const std::string& Connection, const TqxNetworkAdapters& Adapters,
+                                             const std::vector<TAdapterConnection>& Mapping);
+
 // A static set is in effect when the adapter has DHCP off, carries the set's
 // address with its mask, its gateway (or none when the set has none) and its
 // DNS server first (or none when the set has none); a DHCP set when the

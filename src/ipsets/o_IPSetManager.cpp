@@ -11,28 +11,11 @@
 #include "common/qxError.h"
 #include "common/qxText.h"
 #include "ipsets/IPSetApplier.h"
-#include "connections/SystemConnectionWalk.h"
+#include "ipsets/AddressGuard.h"
+#include "ipsets/ConnectionAdapters.h"
+#include "ipsets/TreeLines.h"
 #include "ipsets/o_StoredIPSets.h"
-#include "platform/NetworkRegistryView.h"
-#include "platform/Registry.h"
-#include "platform/WindowsVersion.h"
 #include "store/o_DatabaseConnection.h"
-
-namespace {
-// The connection discovery's own walk: NetworkManager's devices on Linux, the
-// registry's connection name of each adapter GUID on Windows.
-std::vector<TAdapterConnection> SystemConnectionMapping(const std::vector<std::string>& adapters)
-{
-    std::vector<TAdapterConnection> mapping;
-    const std::unique_ptr<TqxRegistry> registry = OpenRegistry(TRegistryRoot::LocalMachine);
-    WalkAdapterConnections(*registry, kNetworkKeyPath, GetWindowsVersion(), adapters,
-                           [&](const std::string& adapter, const std::string& name) {
-                               if (!name.empty())
-                                   mapping.push_back({adapter, name});
-                           });
-    return mapping;
-}
-}  // namespace
 
 TqxIPSetManager::TqxIPSetManager(QObject* owner) : QObject(owner), FConnectionMapper(SystemConnectionMapping) {}
 
@@ -77,6 +60,9 @@ void TqxIPSetManager::UpdateMarks()
         for (int i = 0; i < FIPSetTreeView->topLevelItemCount(); ++i) {
             QTreeWidgetItem* node = FIPSetTreeView->topLevelItem(i);
             const bool on = FInEffect.contains(node->data(0, IDRole).toInt());
+            // Only a mark that changed is touched: the rest of the tree stays as the user left it.
+            if (node->data(0, InEffectRole).toBool() == on)
+                continue;
             node->setData(0, InEffectRole, on);
             node->setIcon(0, on ? FInEffectIcon : QIcon());
             node->setData(0, Qt::AccessibleDescriptionRole, on ? QStringLiteral("in effect") : QString());
@@ -160,69 +146,64 @@ int TqxIPSetManager::PickedID(const QVariant& nodeId)
     return nodeId.toInt();
 }
 
-void TqxIPSetManager::SetNodeBold(QTreeWidgetItem* node, bool bold)
-{
-    if (!node)
-        return;
-    QFont font = node->font(0);
-    font.setBold(bold);
-    node->setFont(0, font);
-}
-
 void TqxIPSetManager::BuildAdapterTree()
 {
     if (!FAdapterTreeview)
         return;
     TqxNetworkAdapterManager& manager = FAdapterManager ? *FAdapterManager : NetworkAdapterManager();
     manager.EnumerateNetworkAdapters();  // a failure leaves the previous nodes alone
-    FAdapterTreeview->clear();
 
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     const auto line = [](const char* format, const std::string& value) {
         return QString::fromStdString(FormatS(format, value));
     };
+    // A flag's line is known by its caption, whatever it says after it.
+    const auto flag = [&](const char* key, const char* format, const std::string& value) {
+        TTreeLine l;
+        l.Key = QLatin1String(key);
+        l.Text = line(format, value);
+        return l;
+    };
     const TqxNetworkAdapters& adapters = manager.Adapters();
     const int count = adapters.Count();
-    QList<QTreeWidgetItem*> nodes;
-    try {
-        for (int i = 0; i < count; ++i) {
-            const TqxNetworkAdapter& a = adapters.Items(i);
-            auto* node = new QTreeWidgetItem(
-                QStringList(text(a.FriendlyName()) + ' ' + text(a.Description()) + ' ' + text(a.AdapterName())));
-            nodes << node;
-            SetNodeBold(node, true);
-            node->addChild(new QTreeWidgetItem(QStringList(line("MacAddress   : %s", a.MacAddress()))));
-            node->addChild(new QTreeWidgetItem(QStringList(line("DHCP Enabled : %s", BoolToStr(a.DHCPEnabled())))));
-            node->addChild(new QTreeWidgetItem(QStringList(line("WINS Enabled : %s", BoolToStr(a.HasWINS())))));
-            const std::pair<const char*, const TTextList*> sections[9] = {
-                {"IP Addresses", &a.IPAddressList()},
-                {"Subnet Mask", &a.IPMaskList()},
-                {"Gateway", &a.GatewayList()},
-                {"DHCP Server", &a.DHCPList()},
-                {"DNS Server", &a.DNSServerList()},
-                {"WINS Primary Server", &a.PrimaryWINSList()},
-                {"WINS Secondary Server", &a.SecondaryWINSList()},
-                {"Anycast IP Address List", &a.AnycastIPAddrList()},
-                {"MultiCast IP Address List", &a.MulticastIPAddrList()},
-            };
-            for (const auto& [caption, list] : sections) {
-                auto* section = new QTreeWidgetItem(node, QStringList(QLatin1String(caption)));
-                SetNodeBold(section, true);
-                for (const std::string& entry : *list)
-                    if (!entry.empty())
-                        section->addChild(new QTreeWidgetItem(QStringList(text(entry))));
-            }
+    std::vector<TTreeLine> nodes;
+    nodes.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const TqxNetworkAdapter& a = adapters.Items(i);
+        // An adapter is known by its name, so a refresh finds the node the user opened.
+        TTreeLine& node = nodes.emplace_back();
+        node.Key = text(a.AdapterName());
+        node.Text = text(a.FriendlyName()) + ' ' + text(a.Description()) + ' ' + text(a.AdapterName());
+        node.Bold = true;
+        node.DataRole = AdapterNameRole;
+        node.Data = node.Key;
+        node.Children.push_back(flag("MacAddress", "MacAddress   : %s", a.MacAddress()));
+        node.Children.push_back(flag("DHCP Enabled", "DHCP Enabled : %s", BoolToStr(a.DHCPEnabled())));
+        node.Children.push_back(flag("WINS Enabled", "WINS Enabled : %s", BoolToStr(a.HasWINS())));
+        const std::pair<const char*, const TTextList*> sections[9] = {
+            {"IP Addresses", &a.IPAddressList()},
+            {"Subnet Mask", &a.IPMaskList()},
+            {"Gateway", &a.GatewayList()},
+            {"DHCP Server", &a.DHCPList()},
+            {"DNS Server", &a.DNSServerList()},
+            {"WINS Primary Server", &a.PrimaryWINSList()},
+            {"WINS Secondary Server", &a.SecondaryWINSList()},
+            {"Anycast IP Address List", &a.AnycastIPAddrList()},
+            {"MultiCast IP Address List", &a.MulticastIPAddrList()},
+        };
+        for (const auto& [caption, list] : sections) {
+            // Adapters start collapsed with their sections already open, so one
+            // click on an adapter shows everything it has.
+            TTreeLine& section = node.Children.emplace_back();
+            section.Text = QLatin1String(caption);
+            section.Bold = true;
+            section.OpenWhenMade = true;
+            for (const std::string& entry : *list)
+                if (!entry.empty())
+                    section.Children.emplace_back().Text = text(entry);
         }
-    } catch (...) {
-        FAdapterTreeview->addTopLevelItems(nodes);
-        throw;
     }
-    FAdapterTreeview->addTopLevelItems(nodes);
-    // Adapters start collapsed with their sections already open, so one click
-    // on an adapter shows everything it has.
-    FAdapterTreeview->expandAll();
-    for (QTreeWidgetItem* node : nodes)
-        node->setExpanded(false);
+    ShowTreeLines(FAdapterTreeview->invisibleRootItem(), nodes);
 }
 
 namespace {
@@ -238,13 +219,14 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
 {
     if (FApplying)
         return;
-    const std::optional<IPSetApplication> application =
+    std::optional<IPSetApplication> application =
         TqxIPSetApplier::Prepare(FIPSetDataSet, FConnectionsDataSet, AIPSet);
     if (!application)
         return;
     TqxIPSetApplier applier;
     applier.TimeLimit = FTimeLimit;
     applier.Pause = FPause;
+    applier.Elevation = FElevation;
     // The window repaints and answers while netsh runs and during the pause.
     applier.Pump = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
 
@@ -252,10 +234,15 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
     emit ApplyingChanged(true);
     IPSetFailures failures;
     std::exception_ptr error;
+    bool declined = false;
     ShowWaitBox();
     try {
-        SetWaitBoxPosition(50);
-        failures = applier.Run(*application);
+        SetWaitBoxPosition(25);
+        declined = !AddressMayBeTaken(*application, applier.Pump);
+        if (!declined) {
+            SetWaitBoxPosition(50);
+            failures = applier.Run(*application);
+        }
     } catch (...) {
         error = std::current_exception();
     }
@@ -263,6 +250,8 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
     HideWaitBox();
     FApplying = false;
     emit ApplyingChanged(false);
+    if (declined && !error)
+        return;  // nothing was run: nothing changed
 
     UpdateUI();
     if (error)
@@ -270,4 +259,25 @@ void TqxIPSetManager::ApplyIPSet(int AIPSet)
     // The result stays in the status bar after the balloon is gone.
     ShowResult(FTrayIcon, TqxIPSetApplier::ResultText(application->SetName, failures),
                failures.Empty() ? QSystemTrayIcon::Information : QSystemTrayIcon::Critical);
+}
+
+bool TqxIPSetManager::AddressMayBeTaken(IPSetApplication& application, const std::function<void()>& pump)
+{
+    const TAddressGuard guard(CurrentConfiguration());
+    const TAddressGuardResult look =
+        guard.Check(application.Values.Connection, application.Values.Dhcp, application.Values.Address,
+                    application.Values.SubnetMask, pump);
+    application.Lines.Address = TAddressGuard::AddressLine(application.Lines.Address, look.Check);
+    if (!look.InUse())
+        return true;
+    const QString question =
+        tr("%1 is already used by the device %2 on %3. Apply %4 anyway?")
+            .arg(QString::fromStdString(application.Values.Address), QString::fromStdString(look.HardwareAddress),
+                 QString::fromStdString(application.Values.Connection), application.SetName);
+    // The question is no part of the wait.
+    HideWaitBox();
+    const bool apply = FAddressInUseQuestion && FAddressInUseQuestion(question);
+    if (apply)
+        ShowWaitBox();
+    return apply;
 }

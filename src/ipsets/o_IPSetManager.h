@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 
 class TqxNetworkAdapterManager;
+#include "ipsets/ConnectionAdapters.h"
 #include "ipsets/IPSetApplier.h"
 #include "ipsets/InEffect.h"
 #include "store/o_DatabaseConnection.h"
@@ -43,8 +44,9 @@ public:
 
     // Which adapter carries which connection, for the adapters of the snapshot:
     // the system's connection discovery unless another is given (tests).
-    using TConnectionMapper = std::function<std::vector<TAdapterConnection>(const std::vector<std::string>& Adapters)>;
     void SetConnectionMapper(TConnectionMapper mapper) { FConnectionMapper = std::move(mapper); }
+    // Both, for others that read the same snapshot (the IP set editor).
+    TConnectionAdapters CurrentConfiguration() const { return {FAdapterManager, FConnectionMapper}; }
 
     // Rebuilds the IP set tree from the store, then the current configuration
     // tree, then the marks of the sets in effect.
@@ -63,12 +65,20 @@ public:
     // balloon tells how it went. An unknown ID does nothing; a set whose
     // connection is gone raises "Error Applying IP Set". A request while another
     // is under way is ignored.
+    //
+    // Before a static set is applied, the link is asked whether another device
+    // uses its address (ipsets/AddressGuard.h); when one answers, the question
+    // decides: false (or no question given) leaves everything as it is.
     void ApplyIPSet(int AIPSet);
     bool Applying() const { return FApplying; }
+    using TAddressInUseQuestion = std::function<bool(const QString& question)>;
+    void SetAddressInUseQuestion(TAddressInUseQuestion question) { FAddressInUseQuestion = std::move(question); }
 
     // How long one netsh run may take, and the pause after each (tests shorten them).
     void SetCommandTimeLimit(std::chrono::milliseconds limit) { FTimeLimit = limit; }
     void SetCommandPause(std::chrono::milliseconds pause) { FPause = pause; }
+    // Whether applying needs the helper with administrator rights, and how it starts (tests).
+    void SetElevation(ElevationSeam elevation) { FElevation = std::move(elevation); }
 
     // Node data role that carries an IP set's ID on top-level nodes: an int, or
     // text for an ID outside 1 to 2147483647 (NodeID), which PickedID refuses.
@@ -77,6 +87,8 @@ public:
     static int PickedID(const QVariant& nodeId);
     // True on the top-level node of a set in effect.
     static constexpr int InEffectRole = Qt::UserRole + 1;
+    // The adapter's name on the current configuration tree's top-level nodes.
+    static constexpr int AdapterNameRole = Qt::UserRole + 2;
 
 signals:
     void ApplyingChanged(bool applying);
@@ -87,7 +99,9 @@ private:
     void BuildIPSetTree();
     void BuildAdapterTree();
     void UpdateMarks();
-    static void SetNodeBold(QTreeWidgetItem* node, bool bold);
+    // Looks for another device on the address; true when the change may go ahead.
+    // Leaves the address line as the look decided.
+    bool AddressMayBeTaken(IPSetApplication& application, const std::function<void()>& pump);
     QString GetConnectionName(int connectionId);
 
     QPointer<QTreeWidget> FIPSetTreeView;
@@ -99,7 +113,9 @@ private:
     TConnectionMapper FConnectionMapper;
     QSet<int> FInEffect;
     QIcon FInEffectIcon;
+    TAddressInUseQuestion FAddressInUseQuestion;
     bool FApplying = false;
     std::chrono::milliseconds FTimeLimit = TqxIPSetApplier::kTimeLimit;
     std::chrono::milliseconds FPause = TqxIPSetApplier::kPause;
+    ElevationSeam FElevation;
 };

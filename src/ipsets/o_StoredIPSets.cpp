@@ -49,3 +49,13 @@ std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections
     }
     return result;
 }
+
+QString UnreadableStoredValue(TqxTable* Sets, int Row)
+{
+    for (const char* column : {"IPSET_NAME", "IPADDRESS", "SUBNETMASK", "GATEWAY", "DNS", "DHCP", "CONNECTION"}) {
+        const int field = Sets->FieldIndex(QLatin1String(column));
+        if (!Sets->IsReadable(field, Sets->StoredValue(Row, field)))
+            return Sets->FieldNames().at(field);
+    }
+    return QString();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The store's IP sets and connection names as plain values, read by row so the
 // tables' current rows (an open editor's among them) stay where they are.
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -11,5 +12,9 @@ class TqxTable;
 // Every stored set in table order, its connection by name ("" for none or a
 // connection that is gone). A set whose ID the program cannot name has Id 0.
 std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections);
+// The first column of row Row of Sets, among those ReadStoredIPSets reads, whose
+// stored value cannot be read as its kind ("DHCP" for 'maybe'): its value there
+// is a guess. Empty when all can.
+QString UnreadableStoredValue(TqxTable* Sets, int Row);
 // Every connection name in table order.
 std::vector<std::string> ReadConnectionNames(TqxTable* Connections);

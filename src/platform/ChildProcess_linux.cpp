@@ -234,3 +234,11 @@ std::uint32_t ChildProcess::ExitCode() const
         return 128u + static_cast<std::uint32_t>(WTERMSIG(status));
     return 0;
 }
+
+// Applying here never needs it: netsh asks NetworkManager's policy for what it needs.
+std::unique_ptr<ChildProcess> ChildProcess::StartElevated(const std::string&, const std::string&,
+                                                          const std::function<void()>&, int& errorCode)
+{
+    errorCode = ENOTSUP;
+    return nullptr;
+}

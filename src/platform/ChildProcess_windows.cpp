@@ -3,7 +3,10 @@
 #include "platform/WideText.h"
 
 #include <algorithm>
+#include <thread>
 #include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
 
 namespace {
 // Closes its handle on every path, so no error path leaks one.
@@ -146,4 +149,72 @@ std::string ChildProcess::Output() const
                       L'\0');
     MultiByteToWideChar(CP_OEMCP, 0, output_.data(), size, wide.data(), static_cast<int>(wide.size()));
     return WideToUtf8(wide);
+}
+
+namespace {
+// One request to the shell, made by a thread of its own.
+struct ElevatedRequest {
+    std::wstring program;
+    std::wstring parameters;
+    HWND owner = nullptr;
+    Handle answered{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE process = nullptr;
+    DWORD error = 0;
+};
+
+void AskShell(ElevatedRequest& request)
+{
+    // The shell may hand the request to COM objects of its own.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = request.owner;
+    info.lpVerb = L"runas";
+    info.lpFile = request.program.c_str();
+    info.lpParameters = request.parameters.c_str();
+    info.nShow = SW_HIDE;
+    if (!ShellExecuteExW(&info))
+        request.error = GetLastError();
+    else if (!info.hProcess)  // handed to a running program: nothing to wait for
+        request.error = ERROR_INVALID_HANDLE;
+    else
+        request.process = info.hProcess;
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    SetEvent(request.answered.Get());
+}
+}
+
+std::unique_ptr<ChildProcess> ChildProcess::StartElevated(const std::string& program, const std::string& parameters,
+                                                          const std::function<void()>& whileAsking, int& errorCode)
+{
+    ElevatedRequest request;
+    request.program = Utf8ToWide(program);
+    request.parameters = Utf8ToWide(parameters);
+    request.owner = GetActiveWindow();  // the prompt belongs to the window the user is at
+    if (!request.answered) {
+        errorCode = static_cast<int>(GetLastError());
+        return nullptr;
+    }
+    // The prompt stays up as long as the user takes: asked from a thread of its own,
+    // so that the caller's windows keep answering meanwhile.
+    std::thread asker([&request] { AskShell(request); });
+    try {
+        while (WaitForSingleObject(request.answered.Get(), 20) == WAIT_TIMEOUT)
+            if (whileAsking)
+                whileAsking();
+    } catch (...) {
+        asker.join();
+        if (request.process)
+            CloseHandle(request.process);  // started all the same; it goes on by itself
+        throw;
+    }
+    asker.join();
+    errorCode = static_cast<int>(request.error);
+    if (!request.process)
+        return nullptr;
+    auto impl = std::make_unique<Impl>();
+    impl->process = Handle(request.process);
+    return std::unique_ptr<ChildProcess>(new ChildProcess(std::move(impl)));
 }

@@ -76,3 +76,21 @@ std::vector<std::string> SplitCommandLine(std::string_view line)
         args.push_back(std::move(current));
     return args;
 }
+
+std::string QuoteArgument(std::string_view argument)
+{
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count double only before a quotation mark, a literal one included.
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, '\\');  // before the closing mark
+    return quoted + '"';
+}

@@ -16,3 +16,8 @@
 // Texts are UTF-8; only ASCII characters carry meaning. An empty or blank line
 // gives no arguments.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+
+// The other way round: one argument written so that SplitCommandLine (and a Windows
+// program) reads it back unchanged, whatever it holds. Always in quotation marks, so
+// an empty argument stays one.
+std::string QuoteArgument(std::string_view argument);

@@ -47,6 +47,13 @@ ProcessResult ExecuteAndWait(std::string_view commandLine, const ProcessRunOptio
         result.SystemError = SystemErrorText(errorCode);
         return result;
     }
+    return WaitForChild(std::move(child), options);
+}
+
+ProcessResult WaitForChild(std::unique_ptr<ChildProcess> child, const ProcessRunOptions& options)
+{
+    ProcessResult result;
+    result.TimeLimit = options.TimeLimit;
     result.Started = true;
     CallPump(options);
 

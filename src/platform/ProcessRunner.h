@@ -30,6 +30,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,10 @@ struct ProcessResult {
 };
 
 ProcessResult ExecuteAndWait(std::string_view commandLine, const ProcessRunOptions& options = {});
+
+// Steps 3 to 5 for a child started some other way (ChildProcess::StartElevated).
+class ChildProcess;
+ProcessResult WaitForChild(std::unique_ptr<ChildProcess> child, const ProcessRunOptions& options);
 
 // The first line of output that is not blank, trimmed; empty when there is none.
 std::string FirstNonEmptyLine(std::string_view output);

@@ -556,13 +556,13 @@ QStringList FieldList(const char* const (&fields)[N])
     return out;
 }
 
-void OpenConnection(QSqlDatabase& db, const QString& path)
+void OpenConnection(QSqlDatabase& db, const QString& path, int lockWaitMs)
 {
     // A file: URI with mode=rw: SQLite opens the existing file and never creates one.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     uri.setQuery(QStringLiteral("mode=rw"));
     db.setDatabaseName(QString::fromUtf8(uri.toEncoded()));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=500"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMs));
     if (!db.open())
         Fail(db.lastError().text());
     QSqlQuery q(db);
@@ -628,7 +628,7 @@ void TqxIPDBManager::InitializeDataBase(const QString& path, SetRows rows)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FConnectionName);
         try {
-            OpenConnection(db, path);
+            OpenConnection(db, path, FLockWaitMs);
             FIPSets->SetConnectionName(FConnectionName);
             FIPSets->SetTableName(QStringLiteral("IPSets"));
             FConnectionNames->SetConnectionName(FConnectionName);

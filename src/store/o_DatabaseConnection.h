@@ -154,6 +154,10 @@ public:
     // The store InitializeDataBase() made on this start; empty when it opened an existing one.
     QString MadeStorePath() const { return FMadeStorePath; }
 
+    // How long opening (and any write) waits for another program's write to the store to
+    // end: 500 ms, so a store locked for good is reported at once. Set before opening.
+    void SetLockWait(int milliseconds) { FLockWaitMs = milliseconds; }
+
     TqxTable* IPSets() const { return FIPSets; }
     TqxTable* ConnectionNames() const { return FConnectionNames; }
     QString ConnectionName() const { return FConnectionName; }
@@ -163,6 +167,7 @@ private:
 
     QString FConnectionName;
     QString FMadeStorePath;
+    int FLockWaitMs = 500;
     TqxTable* FIPSets;
     TqxTable* FConnectionNames;
 };

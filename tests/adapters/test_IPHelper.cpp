@@ -142,6 +142,19 @@ TEST_F(Snapshot, NamesAreTrimmedOfZerosAndBlanks) {
     EXPECT_EQ(rows[1].Description, std::string(132, 'D'));
 }
 
+TEST_F(Snapshot, NamesEndAtTheirFirstZeroByteWhateverTheLibraryLeftAfterIt) {
+    TCannedAdapter adapter = TCannedAdapter::Make("", 1);
+    // As Wine leaves them: the name, its zero byte, then parts of its own tables.
+    const char name[] = "{00000002-0000-0000-0000-4E6574446576}\0\0\0~\x02\xc3\x8d\0\x03?\x03""C";
+    std::memcpy(adapter.Record.AdapterName, name, sizeof name);
+    const char description[] = "veth\0\x0cg\x0ch";
+    std::memcpy(adapter.Record.Description, description, sizeof description);
+    Canned().Adapters = {adapter};
+    ASSERT_EQ(Read(), 0u);
+    EXPECT_EQ(rows[0].AdapterName, "{00000002-0000-0000-0000-4E6574446576}");
+    EXPECT_EQ(rows[0].Description, "veth");
+}
+
 TEST_F(Snapshot, PlainFieldsAreCopied) {
     TCannedAdapter a = TCannedAdapter::Make("a", 7);
     a.Record.Type = 71;

@@ -2,6 +2,7 @@
 // program once for the whole path from the command line to the file and back.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/ConsoleTransfer.h"
@@ -67,5 +68,40 @@ TEST(ConsoleImportFile, AMissingFileIsNamed)
     EXPECT_EQ(ImportIPSetsFromFile(store.manager, "/nonexistent/sets.json", "", c.o, c.e), 1);
     EXPECT_TRUE(c.err.startsWith("netvane: Cannot read /nonexistent/sets.json")) << c.err.toStdString();
 }
+
+// Sets of one name that the file itself repeats are not "already stored", and a
+// question about them says they are the file's own.
+struct ConsoleMessageCase {
+    const char* sets;  // the file's "sets"
+    int status;
+    const char* said;  // what went to out (status 0) or err, whole
+};
+
+class ConsoleImportMessages : public ::testing::TestWithParam<ConsoleMessageCase> {};
+
+TEST_P(ConsoleImportMessages, SayWhatIsTrue)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("sets.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(R"({"format":"netvane-ip-sets","version":1,"sets":)") + GetParam().sets + "}");
+    file.close();
+    TempStore store;
+    Console c;
+    EXPECT_EQ(ImportIPSetsFromFile(store.manager, file.fileName(), "", c.o, c.e), GetParam().status);
+    EXPECT_EQ(GetParam().status == 0 ? c.out : c.err, GetParam().said);
+}
+
+#define S(address) R"({"name":"S","dhcp":false,"address":")" address R"(","mask":"255.0.0.0"})"
+INSTANTIATE_TEST_SUITE_P(
+    Repeats, ConsoleImportMessages,
+    ::testing::Values(
+        ConsoleMessageCase{"[" S("10.0.0.5") "," S("10.0.0.5") "," S("010.0.0.5") "]", 0,
+                           "IP sets added: 1\nIP sets replaced: 0\nIP sets already stored: 0\n"
+                           "IP sets repeated in the file: 2\nIP sets skipped: 0\nConnection names added: 0\n"},
+        ConsoleMessageCase{"[" S("10.0.0.5") "," S("10.0.0.6") "]", 1,
+                           "netvane: the file holds more than one IP set named \"S\", with other values; nothing "
+                           "was imported. Choose with --on-conflict=replace, keep or skip.\n"}));
+#undef S
 
 }  // namespace

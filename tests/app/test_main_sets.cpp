@@ -73,7 +73,8 @@ TEST_F(MainSetsTest, FileMenuCarriesBothCommandsBeforeExit)
     for (QAction* a : window->File1->actions())
         if (!a->isSeparator() && a->isVisible())
             captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"Refresh Current Configuration", "Export IP Sets...", "Import IP Sets...", "Exit"}));
+    EXPECT_EQ(captions, (QStringList{"Refresh Current Configuration", "Export IP Sets...", "Import IP Sets...",
+                                     "Start at Sign-in", "Exit"}));
 }
 
 TEST_F(MainSetsTest, ImportAsksAboutAConflictAndShowsWhatItDid)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -97,6 +98,17 @@ TEST_F(MainWindowTest, LaysOutItsPagesMenusAndNote)
     EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(MainWindowTest, AStartAtSignInWaitsForATrayBeforeShowingTheWindowMinimized)
+{
+    // No tray here (offscreen): the window stays hidden for the wait, then shows minimized.
+    window = std::make_unique<TFrmMain>();
+    window->ShowMinimizedAtStart();
+    window->SetTrayWaitAtStart(std::chrono::milliseconds(400));
+    QTest::qWait(100);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isVisible() && window->isMinimized(); }, 5000));
+}
+
 TEST_F(MainWindowTest, EmptyStoreGivesEmptyTreeAndSubMenuAndDeleteDoesNothing)
 {
     Open();
@@ -134,6 +146,31 @@ TEST_F(MainWindowTest, PressingASetPicksItAndADetailLineOnlyClearsTheBanner)
     Press(Tree()->topLevelItem(0)->child(1));
     EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
     EXPECT_EQ(window->IPSetID(), 3);
+}
+
+TEST_F(MainWindowTest, AScreenReaderHearsThePickedSetsNameFromTheBanner)
+{
+    Sql("INSERT INTO Connections (CONNECTIONNAME) VALUES ('eth0')");
+    Sql("INSERT INTO IPSets (IPSET_NAME, DHCP, CONNECTION) VALUES ('Home', 1, 1), ('R&D', 1, 1), ('<b>Lab</b>', 1, 1)");
+    Open();
+    QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(window->lblCurrentIPInfo);
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->parent()->text(QAccessible::Name), "Currently Selected IP Set");
+    EXPECT_EQ(banner->text(QAccessible::Name), "");
+    Tree()->topLevelItem(0)->setExpanded(true);
+    // Names are heard as stored, "&" and markup too; a detail line picks nothing to hear.
+    const struct {
+        QTreeWidgetItem* node;
+        const char* heard;
+    } steps[] = {{Tree()->topLevelItem(0), "Home"},
+                 {Tree()->topLevelItem(1), "R&D"},
+                 {Tree()->topLevelItem(2), "<b>Lab</b>"},
+                 {Tree()->topLevelItem(0)->child(1), ""}};
+    for (const auto& step : steps) {
+        Press(step.node);
+        EXPECT_EQ(banner->text(QAccessible::Name), step.heard);
+        EXPECT_EQ(window->lblCurrentIPInfo->text(), step.heard);
+    }
 }
 
 TEST_F(MainWindowTest, DeleteAsksOnceAndOnlyYesDeletes)
@@ -328,6 +365,9 @@ TEST_F(MainWindowTest, TheLastResultStaysInTheStatusBarWhole)
     const QString reason = "the connection profile could not be changed because " + QString(120, 'x');
     netsh.SetStdout(reason.toStdString());
     Open();
+    // No adapter of this machine carries the set's connection: no probe goes onto its network.
+    window->IPManager()->SetConnectionMapper(
+        [](const std::vector<std::string>&) { return std::vector<TAdapterConnection>(); });
     window->IPManager()->SetCommandPause(std::chrono::milliseconds(0));
     Press(Tree()->topLevelItem(0));
     window->ActivatetheselectedIPSet1->trigger();
@@ -389,4 +429,44 @@ TEST_F(MainWindowTest, ASetWhoseIdIsBeyondThirtyTwoBitsIsShownButNeverPicked)
     EXPECT_TRUE(box.text.contains("4294967297")) << box.text.toStdString();
     window->ActivatetheselectedIPSet1->trigger();
     EXPECT_TRUE(netsh.Calls().empty());
+}
+
+TEST_F(MainWindowTest, TheFilterNarrowsTheTreeAndUnpicksASetItHides)
+{
+    ThreeSets();
+    Open();
+    QLineEdit* filter = window->edtFilterIPSets;
+    EXPECT_EQ(filter->placeholderText(), "Filter IP Sets");
+    EXPECT_EQ(filter->accessibleName(), "Filter IP Sets");
+    const auto shown = [&] {
+        QStringList names;
+        for (int i = 0; i < Tree()->topLevelItemCount(); ++i)
+            if (!Tree()->topLevelItem(i)->isHidden())
+                names << Tree()->topLevelItem(i)->text(0);
+        return names;
+    };
+    Press(Tree()->topLevelItem(1));
+    ASSERT_EQ(window->IPSetID(), 2);
+    window->MainPageControl->setCurrentIndex(1);
+    window->activateWindow();
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(window->MainPageControl->currentIndex(), 0);
+    EXPECT_TRUE(filter->hasFocus());
+
+    QTest::keyClicks(filter, "O");  // letter case aside: Office and Home
+    EXPECT_EQ(shown(), (QStringList{"Office", "Home"}));
+    EXPECT_EQ(window->IPSetID(), 2);
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Home");
+    QTest::keyClicks(filter, "FF");
+    EXPECT_EQ(shown(), QStringList{"Office"});
+    EXPECT_EQ(window->IPSetID(), 0);
+    EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
+
+    // It holds when the tree is built again; the tray's sub-menu lists every set.
+    window->RefreshCurrentConfiguration1->trigger();
+    EXPECT_EQ(shown(), QStringList{"Office"});
+    EXPECT_EQ(ApplyItems().size(), 3);
+    QTest::keyClick(filter, Qt::Key_Escape);
+    EXPECT_TRUE(filter->text().isEmpty());
+    EXPECT_EQ(shown(), (QStringList{"Office", "Home", "Lab"}));
 }

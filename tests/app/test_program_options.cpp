@@ -9,8 +9,14 @@
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <atomic>
 #include <cstring>
+#include <functional>
+#include <thread>
+#include <poll.h>
+#include <pwd.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -338,4 +344,120 @@ TEST(OneWindow, WhatACrashedHolderLeftIsTakenOver)
     ASSERT_TRUE(FinishWhileServing(second, 15000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(asked.count(), 1);
+}
+
+namespace {
+bool Ready(int fd, short events)
+{
+    pollfd p{fd, events, 0};
+    return ::poll(&p, 1, 50) > 0;
+}
+}  // namespace
+
+TEST(OneWindow, ALaterStartGivesUpOnAHolderThatDoesNotAnswerInTime)
+{
+    // A holder that talks without end but never a whole line; one that takes no connection.
+    for (const bool talks : {true, false}) {
+        SCOPED_TRACE(talks ? "a holder that talks without end" : "a holder whose backlog is full");
+        ProgramCopy copy(true);
+        const QString base = copy.RuntimeFolder() + QStringLiteral("/netvane-%1").arg(getuid());
+        QLockFile held(base + ".lock");
+        ASSERT_TRUE(held.tryLock(0));
+        sockaddr_un addr{AF_UNIX, {}};
+        const QByteArray path = QFile::encodeName(base + ".socket");
+        std::memcpy(addr.sun_path, path.constData(), path.size());
+        const auto* to = reinterpret_cast<const sockaddr*>(&addr);
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        ASSERT_TRUE(::bind(listener, to, sizeof addr) == 0 && ::listen(listener, 0) == 0);
+        std::vector<int> queued;
+        for (int fd; !talks && (fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)) >= 0;) {
+            queued.push_back(fd);
+            if (::connect(fd, to, sizeof addr) != 0)
+                break;
+        }
+        std::atomic<bool> stop{false};
+        std::thread talker([&] {
+            const QByteArray noLine(4096, 'x');
+            while (talks && !stop) {
+                const int fd = Ready(listener, POLLIN) ? ::accept(listener, nullptr, nullptr) : -1;
+                while (fd >= 0 && !stop &&
+                       (!Ready(fd, POLLOUT) ||
+                        ::send(fd, noLine.constData(), noLine.size(), MSG_NOSIGNAL | MSG_DONTWAIT) > 0 || errno == EAGAIN))
+                    ;
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        });
+        const ProgramRun r = copy.Run({}, true, 30000);
+        stop = true;
+        talker.join();
+        for (int fd : queued)
+            ::close(fd);
+        ::close(listener);
+        EXPECT_TRUE(r.finished) << "the later start kept running";
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("does not answer")) << r.err.toStdString();
+    }
+}
+
+TEST(OneWindow, NothingAnotherUserLeavesInItsPlaceIsTrustedOrBlocksAStart)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to leave files as another user";
+    const QString own = QStringLiteral("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    // A folder holding a lock no start could take for stale; both another user's unless said.
+    const auto leave = [](const QString& folder, mode_t mode, uid_t owner = 65534) {
+        QDir().mkpath(folder);
+        QFile lock(folder + QStringLiteral("/netvane-%1.lock").arg(getuid()));
+        EXPECT_TRUE(lock.open(QIODevice::WriteOnly) && lock.write("not a lock\n") > 0);
+        lock.close();
+        for (const auto& [path, uid] : {std::pair{lock.fileName(), uid_t(65534)}, std::pair{folder, owner}})
+            ::chown(QFile::encodeName(path).constData(), uid, uid);
+        ::chmod(QFile::encodeName(folder).constData(), mode);
+        return folder;
+    };
+    const struct {
+        const char* what;
+        std::function<QString(const QString& tmp)> leaveIn;  // gives XDG_RUNTIME_DIR, empty for none
+        bool oneWindow;  // a private folder is still to be had: a later start hands over
+    } cases[] = {
+        {"a lock in the temporary folder", [&](const QString& t) { return leave(t, 01777, 0), QString(); }, true},
+        {"the user's runtime folder made by another", [&](const QString& t) { return leave(t + '/' + own, 0777), QString(); },
+         false},
+        {"the user's runtime folder a link to another's",
+         [&](const QString& t) { return QFile::link(leave(t + "/theirs", 0700), t + '/' + own), QString(); }, false},
+        {"XDG_RUNTIME_DIR another user's", [&](const QString& t) { return leave(t + "/session", 0700); }, true},
+        {"XDG_RUNTIME_DIR open to others", [&](const QString& t) { return leave(t + "/session", 0777, 0); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir tmp;  // the starts' temporary folder
+        const QString session = c.leaveIn(tmp.path());
+        ProgramCopy copy(true);
+        QProcessEnvironment env = copy.Environment(true);
+        env.insert("TMPDIR", tmp.path());
+        env.insert("XDG_RUNTIME_DIR", session);
+        QProcess window, later;
+        for (QProcess* p : {&window, &later}) {
+            p->setProcessEnvironment(env);
+            p->start(copy.program, {});
+            ASSERT_TRUE(p->waitForStarted());
+            if (p == &window) {
+                EXPECT_FALSE(window.waitForFinished(1500)) << window.readAllStandardError().toStdString();
+            }
+        }
+        // Where nowhere private is left to meet, each start runs a window of its own rather than none.
+        EXPECT_EQ(later.waitForFinished(c.oneWindow ? 10000 : 1500), c.oneWindow);
+        if (c.oneWindow) {
+            EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().toStdString();
+            const QFileInfo made(tmp.filePath(own));
+            EXPECT_TRUE(!made.isSymLink() && made.ownerId() == 0);
+            EXPECT_EQ(made.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        for (QProcess* p : {&window, &later}) {
+            p->kill();
+            p->waitForFinished();
+        }
+    }
 }

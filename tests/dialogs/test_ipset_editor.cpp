@@ -16,6 +16,7 @@
 #include "dialogs/f_IPSet.h"
 #include "store/o_DatabaseConnection.h"
 #include "support/AccessibleNames.h"
+#include "support/CannedAdapters.h"
 #include "support/ModalAnswer.h"
 #include "support/TempStore.h"
 
@@ -137,8 +138,8 @@ TEST_F(IPSetEditorTest, LaysOutLabelsFieldsAndTabOrder)
     for (TqxIPEdit* edit : {dialog->edtIPAddress, dialog->edtSubNetMask, dialog->edtDefGateway, dialog->edtDns})
         for (int tag = 1; tag <= 4; ++tag)
             chain << edit->Editor(tag);
-    chain << dialog->edtConnection << dialog->DHCPCheck << dialog->btnOk << dialog->btnCancel
-          << dialog->edtIPSetName;
+    chain << dialog->edtConnection << dialog->DHCPCheck << dialog->btnTakeCurrent << dialog->btnOk
+          << dialog->btnCancel << dialog->edtIPSetName;
     for (int i = 1; i < chain.size(); ++i) {
         QWidget* from = QApplication::focusWidget();
         // Tab from a fourth part commits: give the control something valid first.
@@ -202,6 +203,50 @@ TEST_F(IPSetEditorTest, EditLoadsTheRowAndStoresTheChanges)
     EXPECT_EQ(Field(store.IPSets(), "IPADDRESS"), "10.1.1.10");
     EXPECT_EQ(Field(store.IPSets(), "GATEWAY"), "10.1.0.254");
     EXPECT_EQ(store.IPSets()->FieldByName("CONNECTION").AsInteger(), lan);
+}
+
+TEST_F(IPSetEditorTest, TakeCurrentSettingsFillsTheFieldsFromTheChosenConnectionsAdapter)
+{
+    TCannedAdapters canned;
+    canned.Rows.resize(1);
+    TAdaptorInfo& wlan = canned.Rows[0];
+    wlan.AdapterName = "wlan7";
+    wlan.IPAddressList = {"", "192.168.5.20", ""};
+    wlan.IPMaskList = {"", "255.255.255.0", ""};
+    wlan.GatewayList = {"0.0.0.0", "192.168.5.1"};
+    wlan.DNSServerList = {"192.168.5.53", ""};
+    canned.Manager.EnumerateNetworkAdapters();
+    dialog->SetCurrentConfiguration({&canned.Manager, [](const std::vector<std::string>&) {
+                                         return std::vector<TAdapterConnection>{{"wlan7", "WiFi"}};
+                                     }});
+    dialog->AddIPSet();
+    Exec([](TFrmIPSet* d) {
+        QTest::keyClicks(kFocused, "Cafe");
+        TypeAddress(d->edtDns, "10.0.0.2");
+        // Nothing chosen, then a connection no adapter carries: said, and nothing changes.
+        QTest::mouseClick(d->btnTakeCurrent, Qt::LeftButton);
+        EXPECT_EQ(d->lblCurrentSettings->text(),
+                  "No connection is chosen: choose the connection whose current settings to take.");
+        d->edtConnection->setFocus();
+        QTest::keyClick(kFocused, Qt::Key_Down);
+        QTest::mouseClick(d->btnTakeCurrent, Qt::LeftButton);
+        EXPECT_EQ(d->lblCurrentSettings->text(), "No adapter carries LAN now: there are no current settings to take.");
+        EXPECT_TRUE(d->edtIPAddress->PartsEmpty());
+        EXPECT_EQ(d->edtDns->Editor(4)->text(), "2");
+        d->edtConnection->setFocus();
+        QTest::keyClick(kFocused, Qt::Key_Down);
+        QTest::mouseClick(d->btnTakeCurrent, Qt::LeftButton);
+        EXPECT_EQ(d->lblCurrentSettings->text(), "The current settings of WiFi were taken.");
+        EXPECT_FALSE(d->DHCPCheck->isChecked());
+        QTest::mouseClick(d->btnOk, Qt::LeftButton);
+    });
+    ASSERT_TRUE(LocateStored("Cafe"));
+    TqxTable* t = store.IPSets();
+    EXPECT_EQ(Field(t, "IPADDRESS"), "192.168.5.20");
+    EXPECT_EQ(Field(t, "SUBNETMASK"), "255.255.255.0");
+    EXPECT_EQ(Field(t, "GATEWAY"), "192.168.5.1");
+    EXPECT_EQ(Field(t, "DNS"), "192.168.5.53");
+    EXPECT_EQ(t->FieldByName("CONNECTION").AsInteger(), wifi);
 }
 
 TEST_F(IPSetEditorTest, DhcpSetsStoreZeroAddressesWhateverTheControlsHold)
@@ -308,6 +353,35 @@ TEST_F(IPSetEditorTest, AnEmptyOrBlankNameKeepsTheDialogOpenAndStoresNothing)
     ASSERT_TRUE(LocateStored("Named"));
     EXPECT_EQ(Field(store.IPSets(), "IPADDRESS"), "10.0.0.5");
     EXPECT_EQ(store.IPSets()->FieldByName("CONNECTION").AsInteger(), lan);
+}
+
+// The name rules import and the connection list share: blanks of any kind are blank,
+// and a control character would show the name otherwise in the tree, --apply and an export.
+TEST_F(IPSetEditorTest, UnicodeBlanksAreBlankAndControlCharactersAreRefused)
+{
+    dialog->AddIPSet();
+    Exec([this](TFrmIPSet* d) {
+        d->DHCPCheck->setChecked(true);
+        const std::pair<QString, QString> cases[] = {
+            {QString::fromUtf8("\xE3\x80\x80"), "Empty IP Set Name !! "},
+            {QString::fromUtf8(" \xE2\x80\x8B\xE3\x80\x80\xE2\x81\xA0"), "Empty IP Set Name !! "},
+            {QStringLiteral("Off\x01ice"), "The IP set name contains a control character."},
+        };
+        for (const auto& [name, message] : cases) {
+            d->edtIPSetName->setText(name);
+            ModalAnswer answer;
+            answer.Arm(QMessageBox::Ok);
+            QTest::mouseClick(d->btnOk, Qt::LeftButton);
+            EXPECT_TRUE(Activate(d));
+            EXPECT_EQ(answer.text, message);
+            EXPECT_EQ(QApplication::focusWidget(), d->edtIPSetName);
+            EXPECT_EQ(store.IPSets()->State(), TDataSetState::dsInsert);
+        }
+        d->edtIPSetName->setText(QString::fromUtf8("\xE3\x80\x80Office\xC2\xA0"));
+        QTest::mouseClick(d->btnOk, Qt::LeftButton);
+    });
+    ASSERT_EQ(StoredRows(), 1);
+    EXPECT_TRUE(LocateStored("Office"));
 }
 
 TEST_F(IPSetEditorTest, AddressesThatCannotBeAppliedAreRefused)

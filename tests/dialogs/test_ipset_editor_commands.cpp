@@ -3,6 +3,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,10 +22,12 @@
 #include <memory>
 
 #include "app/f_main.h"
+#include "ipsets/o_IPSetManager.h"
 #include "controls/o_QXIPEdit.h"
 #include "dialogs/f_IPSet.h"
 #include "store/StoreSchema.h"
 #include "store/o_DatabaseConnection.h"
+#include "support/CannedAdapters.h"
 #include "support/ModalAnswer.h"
 #include "support/StoreBesideProgram.h"
 
@@ -155,6 +161,64 @@ TEST_F(EditorCommandTest, EditWithoutAPickedSetDoesNothing)
     EXPECT_EQ(window->IPSetID(), 0);
     EXPECT_TRUE(window->lblCurrentIPInfo->text().isEmpty());
     EXPECT_FALSE(Run(&TFrmMain::EdittheselectedIPSet1Click, never));
+}
+
+TEST_F(EditorCommandTest, AnAdaptersPopUpOpensTheEditorFilledFromIt)
+{
+    TCannedAdapters canned;
+    canned.Rows.resize(2);
+    canned.Rows[0].AdapterName = "usb0";
+    canned.Rows[0].IPAddressList = {"172.20.1.9"};
+    canned.Rows[0].IPMaskList = {"255.255.0.0"};
+    canned.Rows[1].AdapterName = "vnet3";
+    canned.Rows[1].DHCPEnabled = 1;
+    canned.Rows[1].IPAddressList = {"192.168.122.40"};
+    canned.Rows[1].IPMaskList = {"255.255.255.0"};
+    canned.Rows[1].GatewayList = {"192.168.122.1"};
+    window->IPManager()->SetAdapterManager(&canned.Manager);
+    window->IPManager()->SetConnectionMapper([](const std::vector<std::string>&) {
+        return std::vector<TAdapterConnection>{{"vnet3", "eth0"}};  // usb0 carries no stored connection
+    });
+    window->RefreshCurrentConfiguration1Click();
+    QTreeWidget* tree = window->AdapterTreeview;
+    window->MainPageControl->setCurrentIndex(1);
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    const auto popUpOn = [&](QTreeWidgetItem* node) {
+        const QPoint at = tree->visualItemRect(node).center();
+        QContextMenuEvent press(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree->viewport(), &press);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->AdapterPopUpMenu->isVisible(); }, 2000));
+        EXPECT_EQ(window->AdapterPopUpMenu->actions().value(0)->text(), "New IP Set from This Adapter...");
+        window->AdapterPopUpMenu->close();
+    };
+
+    popUpOn(tree->topLevelItem(0));
+    EXPECT_TRUE(Run(&TFrmMain::NewIPSetFromAdapter1Click, [](TFrmIPSet* d) {
+        EXPECT_EQ(d->edtIPAddress->IP(), "172.20.1.9");
+        EXPECT_EQ(d->edtConnection->currentIndex(), -1);
+        EXPECT_EQ(d->lblCurrentSettings->text(), "The current settings of the adapter usb0 were taken. No connection "
+                                                 "name is stored for it: choose its connection.");
+        QTest::mouseClick(d->btnCancel, Qt::LeftButton);
+    }));
+    EXPECT_EQ(window->IPSetTreeView->topLevelItemCount(), 2);  // nothing stored
+
+    tree->topLevelItem(1)->setExpanded(true);
+    popUpOn(tree->topLevelItem(1)->child(0));  // a line under the adapter stands for it
+    EXPECT_TRUE(Run(&TFrmMain::NewIPSetFromAdapter1Click, [](TFrmIPSet* d) {
+        EXPECT_TRUE(d->DHCPCheck->isChecked());
+        EXPECT_EQ(d->edtDefGateway->IP(), "192.168.122.1");
+        EXPECT_EQ(d->edtConnection->currentText(), "eth0");
+        QTest::keyClicks(kFocused, "Guest");
+        QTest::mouseClick(d->btnOk, Qt::LeftButton);
+    }));
+    EXPECT_EQ(caption, "Add new IP Set");
+    window->IPManager()->SetAdapterManager(nullptr);
+    ASSERT_NE(Node("Guest"), nullptr);
+    EXPECT_EQ(window->lblCurrentIPInfo->text(), "Guest");
+    EXPECT_EQ(window->MainPageControl->currentIndex(), 0);
+    ASSERT_TRUE(IPDBManager()->IPSets()->Locate("IPSET_NAME", "Guest"));
+    EXPECT_TRUE(IPDBManager()->IPSets()->FieldByName("DHCP").AsBoolean());
+    EXPECT_EQ(IPDBManager()->IPSets()->FieldByName("CONNECTION").AsInteger(), 1);
 }
 
 TEST_F(EditorCommandTest, EditOfAStoredAddressTheControlRejectsShowsTheErrorInstead)

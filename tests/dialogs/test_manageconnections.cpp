@@ -184,6 +184,31 @@ TEST_F(ConnectionListTest, ClosingDropsAnUntouchedNewRow)
     EXPECT_EQ(Table()->RecordCount(), 1);
 }
 
+// Only names netsh can be given as one argument, as import and applying take them.
+TEST_F(ConnectionListTest, NamesThatCannotBeAppliedAreRefusedWhereTyped)
+{
+    Open({"LAN"});
+    const std::pair<const char*, const char*> cases[] = {
+        {"Wi-Fi \"home\"", "The connection name \"Wi-Fi \"home\"\" contains a quotation mark or a control "
+                            "character and cannot be passed to netsh."},
+        {"VPN\\", "The connection name \"VPN\\\" ends with a backslash and cannot be passed to netsh."},
+        {"   ", "The connection name \"   \" is blank."},
+    };
+    for (const auto& [name, message] : cases) {
+        Key(Qt::Key_Insert);
+        Type(QLatin1String(name));
+        ModalAnswer answer;
+        answer.Arm(QMessageBox::Ok);
+        Key(Qt::Key_Up);
+        QTest::qWait(50);
+        dialog->activateWindow();  // as the window system does when the box goes
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        EXPECT_EQ(answer.text, message);
+        EXPECT_EQ(Table()->State(), TDataSetState::dsBrowse);
+        EXPECT_EQ(Stored(), QStringList({"LAN"}));
+    }
+}
+
 TEST_F(ConnectionListTest, StoredNamesAreNotEditedInPlace)
 {
     Open({"LAN", "WLAN"});

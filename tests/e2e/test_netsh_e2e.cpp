@@ -173,6 +173,34 @@ TEST_F(NetshInSandbox, ProfileWhoseDeviceIsMissingIsSavedForLater)
     EXPECT_EQ(box->Ipv4Addresses(), Strings{});
 }
 
+TEST_F(NetshInSandbox, AnAddressAnotherDeviceAnswersForIsNotTaken)
+{
+    box->AddEthernetProfile("Office LAN");
+    ASSERT_EQ(SetStatic("Office LAN", "10.9.0.6", "255.255.255.0", "10.9.0.1", "10.9.0.3").Status, 0);
+    RunOrThrow({"ip", "-n", box->FarNamespace(), "addr", "add", "10.9.0.5/24", "dev", "v1"});
+    Strings before = Profile("Office LAN");
+    before.push_back(box->ProfileSetting("Office LAN", "ipv4.dad-timeout"));
+
+    const Strings taking{"interface", "ip", "set", "address", "Office LAN", "static", "10.9.0.5", "255.255.255.0",
+                         "10.9.0.1", "1"};
+    const NetshRun run = Netsh(taking);
+    EXPECT_EQ(run.Status, 8) << run.Err;
+    EXPECT_EQ(run.Err, "netsh: 10.9.0.5 is already used by another device on the network of Office LAN; nothing "
+                       "was changed\n");
+    Strings after = Profile("Office LAN");
+    after.push_back(box->ProfileSetting("Office LAN", "ipv4.dad-timeout"));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(box->Ipv4Addresses(), Strings{"10.9.0.6/24"});
+
+    // Told the check is done (the user takes it regardless): taken.
+    Strings regardless = taking;
+    regardless.push_back("dad=no");
+    const NetshRun forced = Netsh(regardless);
+    EXPECT_EQ(forced.Status, 0) << forced.Err;
+    EXPECT_EQ(box->Ipv4Addresses(), Strings{"10.9.0.5/24"});
+    EXPECT_EQ(box->ProfileSetting("Office LAN", "ipv4.dad-timeout"), before.back());
+}
+
 TEST_F(NetshInSandbox, UnansweredDhcpIsAFailure)
 {
     box->AddEthernetProfile("Office LAN", {"ipv4.dhcp-timeout", "3"});

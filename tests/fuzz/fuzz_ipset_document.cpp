@@ -1,12 +1,15 @@
 // The IP set export reader on arbitrary bytes: it either refuses with EqxError
-// or gives a document that writes and reads back unchanged and can be planned.
+// or gives a document that writes and reads back unchanged and can be planned;
+// whatever the plan stores can be applied as it is stored.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
 #include "common/qxError.h"
 #include "ipsets/IPSetDocument.h"
+#include "controls/IPSetRules.h"
 #include "ipsets/ImportPlan.h"
+#include "ipsets/NetshCommand.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
@@ -26,5 +29,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
                                         [](const TIPSetRecord&, const TIPSetRecord&) { return TConflictChoice::Replace; });
     if (!plan.Refused.empty() && !plan.Actions.empty())
         std::abort();
+    for (const std::string& name : plan.NewConnections)
+        if (CheckConnectionName(name))
+            std::abort();
+    for (const TImportAction& action : plan.Actions) {
+        TStaticValues values{action.Set.Address, action.Set.Mask, action.Set.Gateway, action.Set.Dns};
+        const TStaticValues stored = values;
+        if (CanonicalStaticValues(values) || values.Address != stored.Address || values.Mask != stored.Mask ||
+            values.Gateway != stored.Gateway || values.Dns != stored.Dns)
+            std::abort();  // not in the form netsh is given
+        try {
+            ComposeNetshCommands(action.Set.Connection.empty() ? "LAN" : action.Set.Connection, action.Set.Dhcp,
+                                 values.Address, values.Mask, values.Gateway, values.Dns);
+        } catch (const EqxError&) {
+            std::abort();  // stored by an import, refused by applying
+        }
+    }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "adapters/o_AdapterInformation.h"
 #include "common/qxError.h"
 #include "ipsets/o_IPSetManager.h"
+#include "support/TreeState.h"
 
 namespace {
 
@@ -118,4 +119,43 @@ TEST_F(AdapterTreeTest, WithoutATreeNothingIsEnumerated)
     manager.SetAdapterTreeview(nullptr);
     result = 31;  // would raise if the adapters were read
     EXPECT_NO_THROW(manager.UpdateUI());
+}
+
+TEST_F(AdapterTreeTest, ARefreshShowsWhatAFreshTreeWouldAndKeepsWhatTheUserOpenedAndSelected)
+{
+    TAdaptorInfo changed = Adapter("eth0", 0, 0);
+    changed.DHCPServer = {"10.0.0.1", ""};
+    const TAdaptorInfo eth0 = Adapter("eth0", 1, 0), eth1 = Adapter("eth1", 1, 0), eth2 = Adapter("eth2", 1, 0);
+    const struct {
+        const char* what;
+        TAdaptorRows before, after;
+    } cases[] = {
+        {"an adapter comes first", {eth0, eth1}, {eth2, eth0, eth1}},
+        {"an adapter goes", {eth1, eth0, eth2}, {eth0, eth2}},
+        {"the adapters change places", {eth1, eth0}, {eth0, eth1}},
+        {"a flag changes and an empty section gets a line", {eth0}, {changed}},
+    };
+    // The user opens eth0, closes its masks and selects its DNS server.
+    const auto use = [](QTreeWidget& t) {
+        QTreeWidgetItem* node = t.findItems(" Ethernet eth0", Qt::MatchExactly).value(0);
+        node->setExpanded(true);
+        node->child(4)->setExpanded(false);
+        t.setCurrentItem(node->child(7)->child(0));
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        tree.clear();
+        rows = c.before;
+        manager.UpdateUI();
+        use(tree);
+        rows = c.after;
+        manager.UpdateUI();
+        QTreeWidget fresh;
+        TqxIPSetManager freshManager;
+        freshManager.SetAdapterManager(&adapters);
+        freshManager.SetAdapterTreeview(&fresh);
+        freshManager.UpdateUI();
+        use(fresh);
+        EXPECT_EQ(TreeState(tree), TreeState(fresh));
+    }
 }

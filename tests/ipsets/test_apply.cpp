@@ -9,6 +9,7 @@
 
 #include "app/f_WaitBox.h"
 #include "common/qxError.h"
+#include "ipsets/IPSetApplier.h"
 #include "ipsets/o_IPSetManager.h"
 #include "platform/FakeNetsh.h"
 #include "support/TempStore.h"
@@ -156,6 +157,34 @@ TEST_F(ApplyTest, ASetWithAnUnreadableValueIsRefusedNamingSetAndField)
     }
     EXPECT_TRUE(netsh.Calls().empty());
     EXPECT_FALSE(manager.Applying());
+}
+
+// Every value that goes into a netsh line is one argument in the form netsh reads as the window shows it.
+TEST_F(ApplyTest, StoredValuesAreCheckedAndCanonicalBeforeComposing)
+{
+    const int lan = store.AddConnection("Office LAN");
+    const std::string refused = "The IP set \"Stored\" cannot be applied: its ";
+    const struct {
+        const char *ip, *gateway, *dns;
+        std::string outcome;  // the address line from "static", or the refusal
+    } cases[] = {
+        {"010.000.000.005", " 010.0.0.1", "", "static 10.0.0.5 255.0.0.0 10.0.0.1 1"},
+        {"10.0.0.5 255.0.0.0 gateway=10.0.0.9 name=other", "", "",
+         refused + "IPADDRESS value \"10.0.0.5 255.0.0.0 gateway=10.0.0.9 name=other\" is not a dotted IPv4 address"},
+        {"10.0.0.5", "10.0.0.1 1 name=x", "", refused + "GATEWAY value \"10.0.0.1 1 name=x\" is not a dotted IPv4 address"},
+        {"10.0.0.5", "", "0x0A.0.0.2", refused + "DNS value \"0x0A.0.0.2\" is not a dotted IPv4 address"},
+    };
+    for (const auto& c : cases) {
+        const int id = store.AddIPSet("Stored", c.ip, "255.000.0.0", c.gateway, c.dns, false, lan);
+        std::string outcome;
+        try {
+            outcome = TqxIPSetApplier::Prepare(store.IPSets(), store.Connections(), id)->Lines.Address;
+            outcome = outcome.substr(outcome.find("static"));
+        } catch (const EqxError& e) {
+            outcome = e.Message();
+        }
+        EXPECT_EQ(outcome, c.outcome);
+    }
 }
 
 TEST_F(ApplyTest, TheWindowKeepsAnsweringAndASecondRequestIsIgnored)

@@ -194,3 +194,74 @@ TEST_F(PlanFixture, ARefusedSetStopsEverythingBeforeAnyQuestion)
 }
 
 }  // namespace
+
+namespace {
+
+// Names and values from a file follow the rules a name typed in the editor or the
+// connection list follows, and addresses are stored as netsh must be given them.
+struct ImportRuleCase {
+    const char* what;
+    TIPSetDocument doc;
+    std::vector<std::string> refused;  // RefusalText of each, in order; none: the plan's one action below
+    TIPSetRecord stored = {};
+};
+
+class ImportRules : public ::testing::TestWithParam<ImportRuleCase> {};
+
+TEST_P(ImportRules, RefuseWhatTheEditorAndApplyingRefuseAndStoreCanonicalAddresses)
+{
+    const TImportPlan plan = PlanImport(GetParam().doc, {}, {}, [](const TIPSetRecord&, const TIPSetRecord&) {
+        return TConflictChoice::KeepBoth;
+    });
+    std::vector<std::string> refused;
+    for (const TImportRefusal& r : plan.Refused)
+        refused.push_back(RefusalText(r));
+    EXPECT_EQ(refused, GetParam().refused) << GetParam().what;
+    if (GetParam().refused.empty()) {
+        ASSERT_EQ(plan.Actions.size(), 1u) << GetParam().what;
+        EXPECT_EQ(plan.Actions[0].Set, GetParam().stored) << GetParam().what;
+    }
+}
+
+TIPSetDocument Doc(std::vector<TIPSetRecord> sets, std::vector<std::string> connections = {})
+{
+    return TIPSetDocument{std::move(connections), std::move(sets)};
+}
+
+const std::string kQuoteOrControl = "contains a quotation mark or a control character and cannot be passed to netsh";
+
+INSTANTIATE_TEST_SUITE_P(
+    NamesAndValues, ImportRules,
+    ::testing::Values(
+        ImportRuleCase{"leading zeros",
+                       Doc({Set("Z", "010.000.000.005", "255.000.000.000", "010.0.0.001", "08.8.8.8")}),
+                       {}, Set("Z", "10.0.0.5", "255.0.0.0", "10.0.0.1", "8.8.8.8")},
+        ImportRuleCase{"NUL in a set name", Doc({Set(std::string("NUL\0name", 8), "10.0.0.5", "255.0.0.0")}),
+                       {"IP set 1 \"NUL\\u0000name\": The IP set name contains a control character"}},
+        ImportRuleCase{"ideographic and zero-width blanks only",
+                       Doc({Set("\xE3\x80\x80", "10.0.0.5", "255.0.0.0"),
+                            Set("\xE2\x80\x8B \xEF\xBB\xBF", "10.0.0.6", "255.0.0.0")}),
+                       {"IP set 1 \"\": Empty IP Set Name !! ", "IP set 2 \"\": Empty IP Set Name !! "}},
+        ImportRuleCase{"blanks of every kind trimmed",
+                       Doc({Set("\xE3\x80\x80Office\xC2\xA0", "10.0.0.5", "255.0.0.0")}),
+                       {}, Set("Office", "10.0.0.5", "255.0.0.0")},
+        ImportRuleCase{"connection names netsh cannot be given",
+                       Doc({Set("Q", "10.0.0.5", "255.0.0.0", "", "", "Wi-Fi \"home\""),
+                            Set("N", "10.0.0.5", "255.0.0.0", "", "", "LAN\nname=other"),
+                            Set("B", "10.0.0.5", "255.0.0.0", "", "", "LAN\\")},
+                           {"ok", " \xE3\x80\x80", std::string(257, 'n')}),
+                       {"Connection name 2 \" \xE3\x80\x80\": The connection name \" \xE3\x80\x80\" is blank",
+                        "Connection name 3 \"" + std::string(257, 'n') + "\": The connection name \"" +
+                            std::string(257, 'n') + "\" is longer than the 256 characters a connection name can have",
+                        "IP set 1 \"Q\": The connection name \"Wi-Fi \"home\"\" " + kQuoteOrControl,
+                        "IP set 2 \"N\": The connection name \"LAN\\u000Aname=other\" " + kQuoteOrControl,
+                        "IP set 3 \"B\": The connection name \"LAN\\\" ends with a backslash and cannot be passed "
+                        "to netsh"}}));
+
+}  // namespace
+
+// Nesting past an export's own three levels is refused while reading, before it can cost memory.
+const std::string kTooDeep = R"({"format":"netvane-ip-sets","version":1,"sets":)" + std::string(32, '[') + "]}";
+INSTANTIATE_TEST_SUITE_P(Depth, DocumentRefusal,
+                         ::testing::Values(RefusalCase{kTooDeep.c_str(), "The file is not an IP set export: it nests "
+                                                                         "lists and objects more than 32 deep"}));

@@ -33,7 +33,7 @@ struct TransferTest : ::testing::Test {
     void SetUp() override
     {
         const int office = source.AddConnection("Office LAN");
-        source.AddConnection("Wi-Fi \"home\"");
+        source.AddConnection("Wi-Fi \u00abhome\u00bb \\ 2");
         source.AddIPSet("Office", "10.0.0.5", "255.0.0.0", "10.0.0.1", "10.0.0.2", false, office);
         source.AddIPSet("Auto", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", true, office);
         source.AddIPSet("Loose", "192.168.1.9", "255.255.255.0", "", "", false, QVariant());
@@ -187,6 +187,36 @@ TEST_F(TransferTest, AStoreThatRefusesTheWritesKeepsEverything)
                 TIPSetRecord{"Second", "10.9.0.2", "255.255.0.0", "", "", false, ""}};
     EXPECT_THROW(TqxIPSetTransfer(&source.manager).Import(doc, Never), EqxError);
     EXPECT_EQ(Read(source), before);
+}
+
+TEST_F(TransferTest, ExportLeavesOutWhatAnImportWouldRefuseAndSaysWhy)
+{
+    // What another program stored: an unreadable DHCP value, a connection name netsh
+    // cannot be given, and an address that would become several netsh arguments.
+    const int quoted = source.AddConnection("Wi-Fi \"guest\"");
+    source.AddIPSet("Guest", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", true, quoted);
+    source.AddIPSet("Split", "10.0.0.5 255.0.0.0 gateway=10.0.0.9 name=other", "255.0.0.0", "", "", false, QVariant());
+    source.AddIPSet("Maybe", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", true, QVariant());
+    source.AddIPSet("Zeros", "010.000.000.005", "255.000.000.000", "", "", false, QVariant());
+    source.Exec("UPDATE IPSets SET DHCP = 'maybe' WHERE IPSET_NAME = 'Maybe'");
+    source.IPSets()->Refresh();
+    const QString path = File("sets.json");
+    const TExportReport report = TqxIPSetTransfer(&source.manager).ExportToFile(path);
+    EXPECT_EQ(report.LeftOut,
+              (QStringList{"The connection name \"Wi-Fi \"guest\"\" cannot be exported: it contains a quotation mark or "
+                           "a control character and cannot be passed to netsh",
+                           "The IP set \"Guest\" cannot be exported: The connection name \"Wi-Fi \"guest\"\" contains a "
+                           "quotation mark or a control character and cannot be passed to netsh",
+                           "The IP set \"Split\" cannot be exported: IP Address 10.0.0.5 255.0.0.0 gateway=10.0.0.9 "
+                           "name=other is invalid!",
+                           "The IP set \"Maybe\" cannot be exported: its DHCP value cannot be read"}));
+    EXPECT_EQ(report.Sets, 4);
+    EXPECT_EQ(report.Connections, 2);
+    // What was written imports whole, in the form netsh is given it.
+    const TImportReport imported = TqxIPSetTransfer(&target.manager).ImportFile(path, Never);
+    EXPECT_TRUE(imported.Refused.isEmpty()) << imported.Text().toStdString();
+    EXPECT_EQ(imported.Added, 4);
+    EXPECT_EQ(Read(target).sets.back(), (TIPSetRecord{"Zeros", "10.0.0.5", "255.0.0.0", "", "", false, ""}));
 }
 
 }  // namespace

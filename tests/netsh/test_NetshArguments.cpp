@@ -160,8 +160,20 @@ TEST(NetshArguments, CommandLinesNotUnderstood)
              "netsh interface ip set dns Office dhcp primary",
              "netsh interface ip set dns Office static 10.0.0.2 primary validate=maybe",
              "netsh interface ip show config Office extra",
+             "netsh interface ip set address Office static 10.0.0.5 255.0.0.0 10.0.0.1 1 dad=maybe",
+             "netsh interface ip set address Office static 10.0.0.5 255.0.0.0 10.0.0.1 1 no",  // dad= only by tag
+             "netsh interface ip set address Office dhcp dad=no",
          })
         EXPECT_EQ(FailureOf(line), NetshStatus::BadCommandLine) << line;
+}
+
+TEST(NetshArguments, TheAddressIsCheckedUnlessTheLineSaysNo)
+{
+    EXPECT_TRUE(Parse("netsh interface ip set address \"Office\"  static 10.0.0.5 255.0.0.0 10.0.0.1 1")
+                    .Address.DuplicateCheck);
+    EXPECT_FALSE(Parse("netsh interface ip set address \"Office\"  static 10.0.0.5 255.0.0.0  1 dad=no")
+                     .Address.DuplicateCheck);
+    EXPECT_TRUE(Parse("netsh interface ip set address Office static 10.0.0.5 255.0.0.0 DAD=Yes").Address.DuplicateCheck);
 }
 
 TEST(NetshArguments, InvalidValues)

@@ -114,17 +114,19 @@ void RejectAfterDhcp(std::initializer_list<const Slot*> slots)
 
 NetshRequest ParseSetAddress(const std::vector<std::string>& tokens)
 {
-    enum { Name, Source, Addr, Mask, Gateway, Metric };
-    std::array<Slot, 6> s{{{{"name"}, {}},
+    enum { Name, Source, Addr, Mask, Gateway, Metric, Dad };
+    std::array<Slot, 7> s{{{{"name"}, {}},
                            {{"source"}, {}},
                            {{"addr", "address"}, {}},
                            {{"mask"}, {}},
                            {{"gateway"}, {}},
-                           {{"gwmetric"}, {}}}};
+                           {{"gwmetric"}, {}},
+                           {{"dad"}, {}}}};
     // Netvane writes an empty gateway as nothing between two blanks, so the metric
     // comes right after the mask: a bare number there is the metric, not a gateway.
+    // "dad=" is ours, not Windows': it is only ever given by its tag.
     FillSlots(s, tokens, [&s](std::size_t i, const std::string& token) {
-        return i == Gateway && !s[Metric].Value && IsDecimal(token);
+        return i == Dad || (i == Gateway && !s[Metric].Value && IsDecimal(token));
     });
 
     NetshRequest request;
@@ -133,9 +135,12 @@ NetshRequest ParseSetAddress(const std::vector<std::string>& tokens)
     AddressChange& change = request.Address;
     change.Dhcp = ParseSource(s[Source]);
     if (change.Dhcp) {
-        RejectAfterDhcp({&s[Addr], &s[Mask], &s[Gateway], &s[Metric]});
+        RejectAfterDhcp({&s[Addr], &s[Mask], &s[Gateway], &s[Metric], &s[Dad]});
         return request;
     }
+    if (s[Dad].Value && !IsAnyOf(*s[Dad].Value, {"yes", "no"}))
+        BadCommandLine("dad must be yes or no, not \"" + *s[Dad].Value + "\"");
+    change.DuplicateCheck = !s[Dad].Value || IsAnyOf(*s[Dad].Value, {"yes"});
 
     change.Address = RequireAddress(s[Addr].Value, "address");
     const Ipv4 mask = RequireAddress(s[Mask].Value, "subnet mask");
@@ -226,7 +231,7 @@ NetshRequest ParseNetshArguments(const std::vector<std::string>& args)
 const char* NetshUsage()
 {
     return R"(Usage:
-  netsh interface ip set address [name=]NAME [source=]static [addr=]ADDRESS [mask=]MASK [[gateway=]GATEWAY|none] [[gwmetric=]METRIC]
+  netsh interface ip set address [name=]NAME [source=]static [addr=]ADDRESS [mask=]MASK [[gateway=]GATEWAY|none] [[gwmetric=]METRIC] [dad=yes|no]
   netsh interface ip set address [name=]NAME [source=]dhcp
   netsh interface ip set dns [name=]NAME [source=]static [addr=]SERVER|none [[register=]none|primary|both] [validate=yes|no]
   netsh interface ip set dns [name=]NAME [source=]dhcp
@@ -236,10 +241,13 @@ const char* NetshUsage()
 NAME is a NetworkManager connection profile, as the network settings show it.
 Changes are saved in the profile and take effect at once; when the profile's device
 is not available they are saved and take effect when the connection comes up.
+A static address is first checked: when another device on the network answers for it,
+nothing is changed (exit status 8). dad=no leaves the check out.
 
 Exit status: 0 done (or saved for later), 1 command not understood, 2 invalid value,
 3 unknown connection, 4 NetworkManager not running, 5 not permitted,
-6 activation failed (the change is saved), 7 other NetworkManager failure.
+6 activation failed (the change is saved), 7 other NetworkManager failure,
+8 another device uses the address (nothing was changed).
 )";
 }
 

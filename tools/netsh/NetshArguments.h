@@ -17,6 +17,9 @@ struct AddressChange {
     Ipv4 Address = 0;
     int Prefix = 0;
     std::optional<Ipv4> Gateway;  // none: no default gateway
+    // Static only: NetworkManager checks that no other device uses the address
+    // before it takes it ("dad=no" when the caller checked already).
+    bool DuplicateCheck = true;
 };
 
 struct DnsChange {

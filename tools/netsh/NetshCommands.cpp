@@ -2,10 +2,40 @@
 
 #include <algorithm>
 
+#include "adapters/AddressProbe.h"
+#include "adapters/Neighbours_linux.h"
+#include "adapters/SystemAddressCheck.h"
 #include "netsh/ConfigReport.h"
 #include "netsh/NetshError.h"
 
 namespace netsh {
+
+static_assert(static_cast<int>(NetshStatus::AddressInUse) == kNetshAddressInUse);
+
+namespace {
+
+// How long NetworkManager listens for another device on a new static address.
+constexpr int kDadTimeoutMs = 1000;
+
+std::string Joined(const NmFields& fields, const std::string& name)
+{
+    std::string text;
+    if (const auto found = fields.find(name); found != fields.end())
+        for (const std::string& value : found->second)
+            text += (text.empty() ? "" : ",") + value;
+    return text;
+}
+
+// The device the kernel has heard answer for the address, when it has.
+std::string DeviceUsing(const std::string& address)
+{
+    for (const TNeighbour& n : ReadNeighbourTable())
+        if (n.Address == address && HasAnswered(n))
+            return HardwareAddressText(n.HardwareAddress);
+    return "";
+}
+
+}  // namespace
 
 void NetshCommands::Run(const NetshRequest& request)
 {
@@ -54,14 +84,77 @@ void NetshCommands::SavedForLater(const std::string& name)
 void NetshCommands::SetAddress(const NetshRequest& request)
 {
     const NmProfile profile = FindProfile(request.Connection);
-    const AddressChange& a = request.Address;
-    if (a.Dhcp)
-        FNm.Modify(profile.Uuid, {{"ipv4.method", "auto"}, {"ipv4.addresses", ""}, {"ipv4.gateway", ""}});
-    else
-        FNm.Modify(profile.Uuid, {{"ipv4.method", "manual"},
-                                  {"ipv4.addresses", FormatIpv4(a.Address) + "/" + std::to_string(a.Prefix)},
-                                  {"ipv4.gateway", a.Gateway ? FormatIpv4(*a.Gateway) : ""}});
+    if (!request.Address.Dhcp) {
+        SetStaticAddress(profile, request);
+        return;
+    }
+    FNm.Modify(profile.Uuid, {{"ipv4.method", "auto"}, {"ipv4.addresses", ""}, {"ipv4.gateway", ""}});
     Activate(profile, request.Connection);
+}
+
+// NetworkManager takes a static address only once no other device has answered
+// for it (ipv4.dad-timeout, for this activation; the profile's own value comes
+// back afterwards). dad=no: the caller looked itself, or takes it regardless.
+void NetshCommands::SetStaticAddress(const NmProfile& profile, const NetshRequest& request)
+{
+    const AddressChange& a = request.Address;
+    const std::string& name = request.Connection;
+    // What goes back should another device answer for the address.
+    const NmFields before =
+        a.DuplicateCheck ? FNm.Fields(profile.Uuid, {"ipv4.method", "ipv4.addresses", "ipv4.gateway"}) : NmFields();
+    const int previous = profile.DadTimeout;
+    const std::string previousDad = std::to_string(previous);
+    const int dad = a.DuplicateCheck ? (previous > 0 ? previous : kDadTimeoutMs) : 0;
+    const std::string address = FormatIpv4(a.Address);
+    FNm.Modify(profile.Uuid, {{"ipv4.method", "manual"},
+                              {"ipv4.addresses", address + "/" + std::to_string(a.Prefix)},
+                              {"ipv4.gateway", a.Gateway ? FormatIpv4(*a.Gateway) : ""},
+                              {"ipv4.dad-timeout", std::to_string(dad)}});
+    const auto putDadBack = [&] {
+        if (dad != previous)
+            FNm.Modify(profile.Uuid, {{"ipv4.dad-timeout", previousDad}});
+    };
+    NmActivation activation;
+    try {
+        activation = FNm.Activate(profile.Uuid, name);
+    } catch (const ENetshError& e) {
+        // With the check on, a manual address fails to come up only when another device has it.
+        if (a.DuplicateCheck && IsNoIpConfiguration(e))
+            AddressInUse(profile, name, address,
+                         {{"ipv4.method", Joined(before, "ipv4.method")},
+                          {"ipv4.addresses", Joined(before, "ipv4.addresses")},
+                          {"ipv4.gateway", Joined(before, "ipv4.gateway")},
+                          {"ipv4.dad-timeout", previousDad}});
+        try {
+            putDadBack();
+        } catch (const ENetshError&) {
+            // The failure to tell is the activation's.
+        }
+        throw;
+    }
+    // Saved for later: the check comes when the connection comes up.
+    if (activation == NmActivation::DeviceUnavailable) {
+        SavedForLater(name);
+        return;
+    }
+    putDadBack();
+}
+
+void NetshCommands::AddressInUse(const NmProfile& profile, const std::string& name, const std::string& address,
+                                 const std::vector<std::pair<std::string, std::string>>& previous)
+{
+    const std::string device = DeviceUsing(address);
+    std::string message = address + " is already used by " + (device.empty() ? "another device" : "the device " + device) +
+                          " on the network of " + name;
+    try {
+        FNm.Modify(profile.Uuid, previous);
+        if (!profile.Device.empty())
+            FNm.Activate(profile.Uuid, name);
+        message += "; nothing was changed";
+    } catch (const ENetshError& e) {
+        message += std::string("; putting the previous settings back failed: ") + e.what();
+    }
+    throw ENetshError(NetshStatus::AddressInUse, message);
 }
 
 void NetshCommands::Activate(const NmProfile& profile, const std::string& name)

@@ -20,6 +20,11 @@ public:
 private:
     NmProfile FindProfile(const std::string& name) const;
     void SetAddress(const NetshRequest& request);
+    void SetStaticAddress(const NmProfile& profile, const NetshRequest& request);
+    // NetworkManager found the address in use: the previous settings go back and
+    // the failure names the address (and the device, when the kernel knows it).
+    [[noreturn]] void AddressInUse(const NmProfile& profile, const std::string& name, const std::string& address,
+                                   const std::vector<std::pair<std::string, std::string>>& previous);
     void SetDns(const NetshRequest& request);
     void ShowConfig(const NetshRequest& request);
     void Activate(const NmProfile& profile, const std::string& name);

@@ -13,6 +13,7 @@ enum class NetshStatus : int {
     NotPermitted = 5,      // NetworkManager refused the change (polkit)
     ActivationFailed = 6,  // the change is saved but could not be brought up
     Failed = 7,            // any other failure reported by NetworkManager
+    AddressInUse = 8,      // another device uses the address; nothing was changed
 };
 
 // An error that ends netsh with a message and the status that tells its kind.

@@ -81,6 +81,7 @@ std::string StringProperty(sd_bus* bus, const std::string& path, const char* int
 }
 
 // The few settings netsh needs out of GetSettings' a{sa{sv}}; the rest is skipped.
+// A setting at its default is left out of it: ipv4.dad-timeout stays -1 then.
 bool ReadProfile(sd_bus* bus, const std::string& path, NmProfile& profile)
 {
     BusError error;
@@ -109,6 +110,8 @@ bool ReadProfile(sd_bus* bus, const std::string& path, NmProfile& profile)
             const char* value = nullptr;
             if (target)
                 Check(sd_bus_message_read(m, "v", "s", &value), doing);
+            else if (setting == "ipv4.dad-timeout")
+                Check(sd_bus_message_read(m, "v", "i", &profile.DadTimeout), doing);
             else
                 Check(sd_bus_message_skip(m, "v"), doing);
             if (value)

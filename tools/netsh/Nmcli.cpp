@@ -70,6 +70,12 @@ ENetshError NmcliFailure(const ProcessResult& result, const std::string& doing)
     return ENetshError(NetshStatus::Failed, doing + " failed: " + reason);
 }
 
+bool IsNoIpConfiguration(const ENetshError& error)
+{
+    return error.Status() == NetshStatus::ActivationFailed &&
+           ContainsNoCase(error.what(), "IP configuration could not be reserved");
+}
+
 Nmcli::Nmcli(Runner runner) : FRunner(std::move(runner)) {}
 
 ProcessResult Nmcli::RunNmcli(const std::vector<std::string>& args)

@@ -18,6 +18,7 @@ struct NmProfile {
     std::string Uuid;
     std::string Device;  // empty unless the profile is active
     std::string Method;  // ipv4.method: "auto", "manual", ...
+    int DadTimeout = -1; // ipv4.dad-timeout: -1 the default, 0 no check, else milliseconds
 };
 
 // Field name (without "[n]") to its values, in order; a line listing several
@@ -49,5 +50,9 @@ private:
 
 // The error for a failed nmcli run; doing says what was attempted ("changing X").
 ENetshError NmcliFailure(const ProcessResult& result, const std::string& doing);
+
+// An activation that failed because NetworkManager could not configure the IPv4
+// address (no DHCP answer, or another device answering for a static address).
+bool IsNoIpConfiguration(const ENetshError& error);
 
 }  // namespace netsh
