@@ -49,7 +49,9 @@ cmake --build "$BUILD_DIR" -j2
 built=$(date +%s)
 
 windows_keep_console_desktop "$BUILD_DIR/tests/platform/fake/fake_netsh.exe"
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 120
+# Under Wine a test now and then fails at once (0.01 s, no output) when its process
+# does not come up; a second or third run passes. A real fault fails all three.
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 120 --repeat until-pass:3
 tested=$(date +%s)
 
 # The portable zip, and what it must hold.
