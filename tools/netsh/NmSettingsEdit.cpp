@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <set>
@@ -138,9 +139,13 @@ bool IsLegacyList(const std::string& group, const std::string& key)
 
 void AppendChangesOf(sd_bus_message* out, const std::string& group, const NmSettingChanges& changes)
 {
-    for (const auto& [setting, value] : changes) {
+    for (auto change = changes.begin(); change != changes.end(); ++change) {
+        const std::string& setting = change->first;
+        const std::string& value = change->second;
         const SettingForm& form = FormOf(setting);
-        if (form.Group != group || (form.OmittedWhenEmpty && IsBlank(value)))
+        // A setting given twice takes the later value, as with nmcli.
+        const bool later = std::any_of(change + 1, changes.end(), [&](const auto& c) { return c.first == setting; });
+        if (later || form.Group != group || (form.OmittedWhenEmpty && IsBlank(value)))
             continue;
         Check(sd_bus_message_open_container(out, 'e', "sv"), kDoing);
         Check(sd_bus_message_append(out, "s", form.Key), kDoing);
@@ -190,8 +195,9 @@ void AppendChangedSettings(sd_bus_message* out, sd_bus_message* settings, const 
             Check(sd_bus_message_exit_container(settings), reading);
         }
         Check(entry, reading);
-        AppendChangesOf(out, groupName, changes);
-        groups.erase(groupName);
+        // Into the group's first appearance only, should a profile name it twice.
+        if (groups.erase(groupName))
+            AppendChangesOf(out, groupName, changes);
         Check(sd_bus_message_close_container(out), kDoing);
         Check(sd_bus_message_exit_container(settings), reading);
         Check(sd_bus_message_close_container(out), kDoing);
