@@ -1,5 +1,6 @@
 #include "netsh/BusCall.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace netsh {
