@@ -48,13 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const netsh::Message profile = bus.New();
     int r = sd_bus_message_open_container(profile.get(), 'a', "{sa{sv}}");
     for (const auto& [group, keys] : groups) {
-        r |= sd_bus_message_open_container(profile.get(), 'e', "sa{sv}");
-        r |= sd_bus_message_append(profile.get(), "s", group.c_str());
-        r |= sd_bus_message_open_container(profile.get(), 'a', "{sv}");
+        r |= sd_bus_message_open_container(profile.get(), 'e', "sa{sv}") |
+             sd_bus_message_append(profile.get(), "s", group.c_str()) |
+             sd_bus_message_open_container(profile.get(), 'a', "{sv}");
         for (const auto& [key, value] : keys)
             r |= sd_bus_message_append(profile.get(), "{sv}", key.c_str(), "s", value.c_str());
-        r |= sd_bus_message_close_container(profile.get());
-        r |= sd_bus_message_close_container(profile.get());
+        r |= sd_bus_message_close_container(profile.get()) | sd_bus_message_close_container(profile.get());
     }
     r |= sd_bus_message_close_container(profile.get());
     if (r < 0)
@@ -68,26 +67,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     LooseBus::Seal(out.get());
+    // Every key, by group, as it came out.
     std::map<std::string, int> seen;
     sd_bus_message* m = out.get();
+    const char* group = nullptr;
+    const char* key = nullptr;
     sd_bus_message_enter_container(m, 'a', "{sa{sv}}");
-    while (sd_bus_message_enter_container(m, 'e', "sa{sv}") > 0) {
-        const char* group = nullptr;
-        sd_bus_message_read(m, "s", &group);
-        sd_bus_message_enter_container(m, 'a', "{sv}");
-        while (sd_bus_message_enter_container(m, 'e', "sv") > 0) {
-            const char* key = nullptr;
-            sd_bus_message_read(m, "s", &key);
-            const std::string name = std::string(group) + "." + key;
-            ++seen[name];
-            if (name == "ipv4.addresses" || name == "ipv4.routes" || name == "ipv6.addresses" || name == "ipv6.routes")
-                std::abort();
-            sd_bus_message_skip(m, "v");
-            sd_bus_message_exit_container(m);
-        }
+    while (sd_bus_message_enter_container(m, 'e', "sa{sv}") > 0 && sd_bus_message_read(m, "s", &group) > 0 &&
+           sd_bus_message_enter_container(m, 'a', "{sv}") > 0) {
+        while (sd_bus_message_enter_container(m, 'e', "sv") > 0 && sd_bus_message_read(m, "s", &key) > 0 &&
+               sd_bus_message_skip(m, "v") >= 0 && sd_bus_message_exit_container(m) >= 0)
+            ++seen[std::string(group) + "." + key];
         sd_bus_message_exit_container(m);
         sd_bus_message_exit_container(m);
     }
+    for (const char* legacy : {"ipv4.addresses", "ipv4.routes", "ipv6.addresses", "ipv6.routes"})
+        if (seen.count(legacy))
+            std::abort();
     for (const auto& [setting, value] : changes)
         for (const auto& [name, key] : kSettings)
             if (setting == name && seen[key] > 1)

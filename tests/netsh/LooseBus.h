@@ -34,16 +34,11 @@ public:
     // Ends composing and goes back to the first argument, for reading.
     static void Seal(sd_bus_message* m)
     {
-        if (sd_bus_message_seal(m, ++Cookie(), 0) < 0 || sd_bus_message_rewind(m, true) < 0)
+        if (sd_bus_message_seal(m, 1, 0) < 0 || sd_bus_message_rewind(m, true) < 0)
             throw std::runtime_error("cannot seal");
     }
 
 private:
-    static std::uint64_t& Cookie()
-    {
-        static std::uint64_t cookie = 0;
-        return cookie;
-    }
     int FFds[2] = {-1, -1};
     netsh::Bus FBus;
 };
@@ -63,12 +58,9 @@ inline std::string RenderMessage(sd_bus_message* m)
             if (sd_bus_message_enter_container(m, type, contents) < 0)
                 throw std::runtime_error("cannot enter");
             std::string inner = RenderMessage(m);
-            if (sd_bus_message_exit_container(m) < 0)
-                throw std::runtime_error("cannot leave");
-            if (type == 'e') {
-                const std::size_t blank = inner.find(' ');
-                inner.replace(blank, 1, "=");
-            }
+            sd_bus_message_exit_container(m);
+            if (type == 'e')
+                inner.replace(inner.find(' '), 1, "=");
             text += type == 'a' ? "[" + inner + "]" : type == 'r' ? "(" + inner + ")" : inner;
             continue;
         }
