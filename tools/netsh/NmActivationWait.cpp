@@ -61,6 +61,7 @@ std::uint64_t Now()
     return static_cast<std::uint64_t>(t.tv_sec) * 1'000'000 + static_cast<std::uint64_t>(t.tv_nsec) / 1000;
 }
 
+// Why an activation ended (NMActiveConnectionStateReason).
 std::string ActiveReasonText(unsigned reason)
 {
     static const std::map<unsigned, std::string> texts{
@@ -78,6 +79,28 @@ std::string ActiveReasonText(unsigned reason)
     };
     const auto found = texts.find(reason);
     return found != texts.end() ? found->second : "reason " + std::to_string(reason);
+}
+
+// Why a device failed (NMDeviceStateReason). An address that could not be had
+// is worded as nmcli words it: IsNoIpConfiguration looks for that.
+std::string DeviceReasonText(unsigned reason)
+{
+    static const std::map<unsigned, std::string> texts{
+        {0, "No reason given"},
+        {1, "Unknown error"},
+        {4, "Configuration failed"},
+        {5, "IP configuration could not be reserved (no available address, timeout, etc.)"},
+        {6, "The IP configuration is no longer valid"},
+        {15, "The DHCP client failed to start"},
+        {16, "The DHCP client had an error"},
+        {17, "The DHCP client failed"},
+        {36, "The device was removed"},
+        {38, "The device's active connection disappeared"},
+        {39, "Device disconnected by user or client"},
+        {40, "Carrier/link changed"},
+    };
+    const auto found = texts.find(reason);
+    return found != texts.end() ? found->second : "device reason " + std::to_string(reason);
 }
 
 ENetshError ActivationFailure(const std::string& name, const std::string& reason)
@@ -105,26 +128,6 @@ std::string ActivePath(sd_bus* bus, const std::string& connection, const std::st
 }
 
 }  // namespace
-
-std::string DeviceReasonText(unsigned reason)
-{
-    static const std::map<unsigned, std::string> texts{
-        {0, "No reason given"},
-        {1, "Unknown error"},
-        {4, "Configuration failed"},
-        {5, "IP configuration could not be reserved (no available address, timeout, etc.)"},
-        {6, "The IP configuration is no longer valid"},
-        {15, "The DHCP client failed to start"},
-        {16, "The DHCP client had an error"},
-        {17, "The DHCP client failed"},
-        {36, "The device was removed"},
-        {38, "The device's active connection disappeared"},
-        {39, "Device disconnected by user or client"},
-        {40, "Carrier/link changed"},
-    };
-    const auto found = texts.find(reason);
-    return found != texts.end() ? found->second : "device reason " + std::to_string(reason);
-}
 
 NmActivation ActivateAndWait(sd_bus* bus, const std::string& connection, const std::string& name)
 {

@@ -14,7 +14,4 @@ namespace netsh {
 // IsNoIpConfiguration tells the same failures apart), NotPermitted, NotRunning.
 NmActivation ActivateAndWait(sd_bus* bus, const std::string& connection, const std::string& name);
 
-// nmcli's text for a device's state reason (NMDeviceStateReason).
-std::string DeviceReasonText(unsigned reason);
-
 }  // namespace netsh
