@@ -239,3 +239,28 @@ TEST(NetshWithoutNetworkManager, SaysSoAndFails)
     EXPECT_EQ(run.Status, 4);
     EXPECT_NE(run.Err.find("NetworkManager"), std::string::npos) << run.Err;
 }
+
+// netsh writes whole profiles back: what it does not change must stay as it was,
+// secrets (which the profile's settings never show) included.
+TEST_F(NetshInSandbox, WhatNetshDoesNotChangeStays)
+{
+    box->AddEthernetProfile("Office LAN", {"ipv4.routes", "10.20.0.0/16 10.9.0.1 table=100", "ipv4.dns-search",
+                                           "example.test", "802-3-ethernet.mtu", "1400"});
+    box->Nmcli({"connection", "add", "type", "wifi", "ifname", "wl9", "con-name", "Cafe", "ssid", "cafe",
+                "wifi-sec.key-mgmt", "wpa-psk", "wifi-sec.psk", "secret12345", "connection.autoconnect", "no"});
+    const struct {
+        std::string Profile, Setting, Value;
+    } kept[] = {{"Office LAN", "ipv4.routes", "10.20.0.0/16 10.9.0.1 table=100"},
+                {"Office LAN", "ipv4.dns-search", "example.test"},
+                {"Office LAN", "802-3-ethernet.mtu", "1400"},
+                {"Cafe", "802-11-wireless-security.psk", "secret12345"}};
+    for (const std::string name : {"Office LAN", "Cafe"}) {
+        ASSERT_EQ(SetStatic(name, "10.9.0.5", "255.255.255.0", "10.9.0.1", "10.9.0.3").Status, 0) << name;
+        ASSERT_EQ(SetDhcp(name).Status, 0) << name;
+    }
+    for (const auto& k : kept)
+        EXPECT_EQ(box->Nmcli({"--show-secrets", "--get-values", k.Setting, "connection", "show", "id", k.Profile}),
+                  k.Value + "\n")
+            << k.Profile << ": " << k.Setting;
+    EXPECT_EQ(box->Ip({"route", "show", "table", "100"}).size(), 1u);  // and in effect
+}

@@ -13,7 +13,7 @@ namespace netsh {
 class NetshCommands {
 public:
     using ProfileSource = std::function<std::vector<NmProfile>()>;
-    NetshCommands(const Nmcli& nm, ProfileSource profiles, std::ostream& out)
+    NetshCommands(const NmControl& nm, ProfileSource profiles, std::ostream& out)
         : FNm(nm), FProfiles(std::move(profiles)), FOut(out) {}
     void Run(const NetshRequest& request);
 
@@ -30,7 +30,7 @@ private:
     void Activate(const NmProfile& profile, const std::string& name);
     void SavedForLater(const std::string& name);
 
-    const Nmcli& FNm;
+    const NmControl& FNm;
     ProfileSource FProfiles;
     std::ostream& FOut;
 };

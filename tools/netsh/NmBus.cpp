@@ -1,49 +1,18 @@
 #include "netsh/NmBus.h"
 
-#include <systemd/sd-bus.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 
+#include "netsh/BusCall.h"
 #include "netsh/NetshError.h"
 
 namespace netsh {
 
 namespace {
 
-constexpr const char* kService = "org.freedesktop.NetworkManager";
-
-struct BusUnref {
-    void operator()(sd_bus* bus) const { sd_bus_flush_close_unref(bus); }
-};
-struct MessageUnref {
-    void operator()(sd_bus_message* m) const { sd_bus_message_unref(m); }
-};
-using Bus = std::unique_ptr<sd_bus, BusUnref>;
-using Message = std::unique_ptr<sd_bus_message, MessageUnref>;
-
-// Frees the error's texts however the call ends.
-struct BusError {
-    sd_bus_error Value = SD_BUS_ERROR_NULL;
-    ~BusError() { sd_bus_error_free(&Value); }
-};
-
-[[noreturn]] void Fail(const BusError& error, int r, const std::string& doing)
-{
-    if (sd_bus_error_has_name(&error.Value, SD_BUS_ERROR_SERVICE_UNKNOWN) ||
-        sd_bus_error_has_name(&error.Value, SD_BUS_ERROR_NAME_HAS_NO_OWNER))
-        throw ENetshError(NetshStatus::NotRunning, "NetworkManager is not running");
-    const std::string reason = error.Value.message ? error.Value.message : std::strerror(-r);
-    throw ENetshError(NetshStatus::Failed, doing + " failed: " + reason);
-}
-
-void Check(int r, const std::string& doing)
-{
-    if (r < 0)
-        throw ENetshError(NetshStatus::Failed, doing + " failed: " + std::strerror(-r));
-}
+constexpr const char* kService = kNmService;
 
 std::vector<std::string> ReadPaths(sd_bus_message* m)
 {
@@ -131,28 +100,27 @@ bool ReadProfile(sd_bus* bus, const std::string& path, NmProfile& profile)
 
 std::vector<NmProfile> ReadProfilesFromBus()
 {
-    sd_bus* raw = nullptr;
-    const int r = sd_bus_open_system(&raw);
-    if (r < 0)
-        throw ENetshError(NetshStatus::NotRunning,
-                          std::string("NetworkManager is not running (no system bus: ") + std::strerror(-r) + ")");
-    const Bus bus(raw);
+    BusConnection bus;
+    return ReadProfilesFromBus(bus.Get());
+}
 
+std::vector<NmProfile> ReadProfilesFromBus(sd_bus* bus)
+{
     // Device of each active profile, by UUID.
     std::map<std::string, std::string> devices;
-    for (const std::string& active : PathsProperty(bus.get(), "/org/freedesktop/NetworkManager", kService,
+    for (const std::string& active : PathsProperty(bus, "/org/freedesktop/NetworkManager", kService,
                                                    "ActiveConnections")) {
         const char* interface = "org.freedesktop.NetworkManager.Connection.Active";
-        const std::string uuid = StringProperty(bus.get(), active, interface, "Uuid");
-        const std::vector<std::string> onDevices = PathsProperty(bus.get(), active, interface, "Devices");
+        const std::string uuid = StringProperty(bus, active, interface, "Uuid");
+        const std::vector<std::string> onDevices = PathsProperty(bus, active, interface, "Devices");
         if (!uuid.empty() && !onDevices.empty())
-            devices[uuid] = StringProperty(bus.get(), onDevices.front(), "org.freedesktop.NetworkManager.Device",
+            devices[uuid] = StringProperty(bus, onDevices.front(), "org.freedesktop.NetworkManager.Device",
                                            "Interface");
     }
 
     BusError error;
     sd_bus_message* list = nullptr;
-    const int listed = sd_bus_call_method(bus.get(), kService, "/org/freedesktop/NetworkManager/Settings",
+    const int listed = sd_bus_call_method(bus, kService, "/org/freedesktop/NetworkManager/Settings",
                                           "org.freedesktop.NetworkManager.Settings", "ListConnections", &error.Value,
                                           &list, "");
     Message reply(list);
@@ -161,7 +129,7 @@ std::vector<NmProfile> ReadProfilesFromBus()
     std::vector<NmProfile> profiles;
     for (const std::string& path : ReadPaths(reply.get())) {
         NmProfile profile;
-        if (ReadProfile(bus.get(), path, profile)) {
+        if (ReadProfile(bus, path, profile)) {
             profile.Device = devices.count(profile.Uuid) ? devices[profile.Uuid] : "";
             profiles.push_back(profile);
         }

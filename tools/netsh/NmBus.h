@@ -1,6 +1,8 @@
 #pragma once
 #include <vector>
 
+#include <systemd/sd-bus.h>
+
 #include "netsh/Nmcli.h"
 
 namespace netsh {
@@ -10,5 +12,7 @@ namespace netsh {
 // of the active ones. A few bus calls instead of an nmcli run, which would load
 // NetworkManager's whole state first. Raises ENetshError (NotRunning, Failed).
 std::vector<NmProfile> ReadProfilesFromBus();
+// The same over a connection the caller holds open.
+std::vector<NmProfile> ReadProfilesFromBus(sd_bus* bus);
 
 }  // namespace netsh

@@ -27,19 +27,34 @@ using NmFields = std::map<std::string, std::vector<std::string>>;
 
 enum class NmActivation { Activated, DeviceUnavailable };
 
-class Nmcli {
+// What netsh asks of NetworkManager. Changes are carried out either through
+// nmcli (Nmcli) or straight over the bus (NmBusControl); both raise ENetshError
+// of the same kinds with the same wording.
+class NmControl {
+public:
+    virtual ~NmControl() = default;
+    virtual NmFields Fields(const std::string& uuid, const std::vector<std::string>& fields) const = 0;
+    // Saves the settings in the profile in one step; values as nmcli takes them.
+    virtual void Modify(const std::string& uuid,
+                        const std::vector<std::pair<std::string, std::string>>& settings) const = 0;
+    // Brings the profile up and waits until it is; DeviceUnavailable when no
+    // device can carry it now.
+    virtual NmActivation Activate(const std::string& uuid, const std::string& name) const = 0;
+    // Applies the saved profile to the device it is active on, without taking it down.
+    virtual void Reapply(const std::string& device, const std::string& name) const = 0;
+};
+
+class Nmcli : public NmControl {
 public:
     // Takes nmcli's arguments (without "nmcli"); the default runs the real nmcli.
     using Runner = std::function<ProcessResult(const std::vector<std::string>&)>;
     explicit Nmcli(Runner runner = RunNmcli);
 
-    NmFields Fields(const std::string& uuid, const std::vector<std::string>& fields) const;
-    // Saves the settings in the profile in one step.
-    void Modify(const std::string& uuid, const std::vector<std::pair<std::string, std::string>>& settings) const;
-    // Brings the profile up; DeviceUnavailable when no device can carry it now.
-    NmActivation Activate(const std::string& uuid, const std::string& name) const;
-    // Applies the saved profile to the device it is active on, without taking it down.
-    void Reapply(const std::string& device, const std::string& name) const;
+    NmFields Fields(const std::string& uuid, const std::vector<std::string>& fields) const override;
+    void Modify(const std::string& uuid,
+                const std::vector<std::pair<std::string, std::string>>& settings) const override;
+    NmActivation Activate(const std::string& uuid, const std::string& name) const override;
+    void Reapply(const std::string& device, const std::string& name) const override;
 
     static ProcessResult RunNmcli(const std::vector<std::string>& args);
 

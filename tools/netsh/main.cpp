@@ -8,6 +8,7 @@
 #include "netsh/NetshCommands.h"
 #include "netsh/NetshError.h"
 #include "netsh/NmBus.h"
+#include "netsh/NmBusControl.h"
 
 using namespace netsh;
 
@@ -15,8 +16,10 @@ int main(int argc, char** argv)
 {
     try {
         const NetshRequest request = ParseNetshArguments(std::vector<std::string>(argv + 1, argv + argc));
-        const Nmcli nm;
-        NetshCommands(nm, ReadProfilesFromBus, std::cout).Run(request);
+        BusConnection bus;
+        const Nmcli nmcli;
+        const NmBusControl nm(bus, nmcli);
+        NetshCommands(nm, [&bus] { return ReadProfilesFromBus(bus.Get()); }, std::cout).Run(request);
         return static_cast<int>(NetshStatus::Done);
     } catch (const ENetshError& e) {
         std::cout.flush();
