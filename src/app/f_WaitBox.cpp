@@ -13,7 +13,7 @@ TFrmWaitBox::TFrmWaitBox(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName("FrmWaitBox");
-    setWindowTitle("[ Netvane Ver3 ]  Please wait...");
+    setWindowTitle(tr("[ Netvane Ver3 ]  Please wait..."));
     setFixedSize(403, 76);
 
     Memo1 = new QPlainTextEdit(this);
@@ -22,7 +22,7 @@ TFrmWaitBox::TFrmWaitBox(QWidget* parent)
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setReadOnly(true);
     Memo1->setEnabled(false);
-    Memo1->setPlainText("Please wait while Netvane is applying the changes....");
+    Memo1->setPlainText(tr("Please wait while Netvane is applying the changes...."));
     QPalette palette = Memo1->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));

@@ -33,7 +33,7 @@ void TqxFileInfoListView::SetFileName(const QString& value)
     FFileName = value;
     const std::string name = value.toStdString();
     if (!IsBlank(name) && !FileInfoOS::FileExists(name))
-        throw EqxError(FormatS("%s file does not exist!", name));
+        throw EqxError(tr("%1 file does not exist!").arg(value).toStdString());
     FFileInfo->SetFileName(name);
     FillList();
 }
@@ -42,26 +42,26 @@ void TqxFileInfoListView::FillList()
 {
     clear();
     setColumnCount(0);
-    setHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
+    setHeaderLabels({tr("Key"), tr("Value")});
     const int half = width() / 2;
     setColumnWidth(0, half);
     setColumnWidth(1, half);
 
     const TqxFileInfo& info = *FFileInfo;
     const std::pair<const char*, const std::string*> rows[] = {
-        {"CompanyName", &info.CompanyName()},
-        {"File Description", &info.FileDescription()},
-        {"FileName", &info.FileName()},
-        {"File Version", &info.FileVersion()},
-        {"Internal Name", &info.InternalName()},
-        {"Legal Copyright", &info.LegalCopyright()},
-        {"Legal TradeMarks", &info.LegalTrademarks()},
-        {"Original Filename", &info.OriginalFilename()},
-        {"Product Name", &info.ProductName()},
-        {"Product Version", &info.ProductVersion()},
+        {QT_TR_NOOP("CompanyName"), &info.CompanyName()},
+        {QT_TR_NOOP("File Description"), &info.FileDescription()},
+        {QT_TR_NOOP("FileName"), &info.FileName()},
+        {QT_TR_NOOP("File Version"), &info.FileVersion()},
+        {QT_TR_NOOP("Internal Name"), &info.InternalName()},
+        {QT_TR_NOOP("Legal Copyright"), &info.LegalCopyright()},
+        {QT_TR_NOOP("Legal TradeMarks"), &info.LegalTrademarks()},
+        {QT_TR_NOOP("Original Filename"), &info.OriginalFilename()},
+        {QT_TR_NOOP("Product Name"), &info.ProductName()},
+        {QT_TR_NOOP("Product Version"), &info.ProductVersion()},
     };
     QList<QTreeWidgetItem*> items;
     for (const auto& [caption, value] : rows)
-        items << new QTreeWidgetItem({QString::fromLatin1(caption), QString::fromStdString(*value)});
+        items << new QTreeWidgetItem({tr(caption), QString::fromStdString(*value)});
     addTopLevelItems(items);
 }

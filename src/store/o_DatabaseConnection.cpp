@@ -32,7 +32,7 @@ QVariant Normalized(TqxTable::FieldKind kind, const QVariant& v)
         const qlonglong n = v.toLongLong(&ok);
         if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max() ||
             (v.typeId() == QMetaType::Double && static_cast<double>(n) != v.toDouble()))
-            Fail(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
+            Fail(QCoreApplication::translate("TqxTable", "'%1' is not a valid integer value").arg(v.toString()));
         return QVariant(static_cast<int>(n));
     }
     case TqxTable::FieldKind::Boolean:
@@ -42,7 +42,7 @@ QVariant Normalized(TqxTable::FieldKind kind, const QVariant& v)
                 return QVariant(true);
             if (s.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
                 return QVariant(false);
-            Fail(QStringLiteral("'%1' is not a valid boolean value").arg(s));
+            Fail(QCoreApplication::translate("TqxTable", "'%1' is not a valid boolean value").arg(s));
         }
         return QVariant(v.toLongLong() != 0);
     case TqxTable::FieldKind::Text:
@@ -116,7 +116,7 @@ QString TqxTable::Quoted(const QString& identifier) const
 void TqxTable::RequireActive() const
 {
     if (!FActive)
-        Fail(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Cannot perform this operation on a closed dataset").arg(FTableName));
 }
 
 void TqxTable::Open(const QStringList& requiredFields, bool readRows)
@@ -138,13 +138,13 @@ void TqxTable::Open(const QStringList& requiredFields, bool readRows)
             FKinds << FieldKind::Text;
     }
     if (FFieldNames.isEmpty())
-        Fail(QStringLiteral("the table %1 is missing").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "the table %1 is missing").arg(FTableName));
     for (const QString& f : requiredFields)
         if (FieldIndex(f) < 0)
-            Fail(QStringLiteral("the table %1 has no column %2").arg(FTableName, f));
+            Fail(QCoreApplication::translate("TqxTable", "the table %1 has no column %2").arg(FTableName, f));
     FIdField = FieldIndex(QStringLiteral("ID"));
     if (FIdField < 0 || FKinds[FIdField] != FieldKind::Integer)
-        Fail(QStringLiteral("the table %1 has no integer key column ID").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "the table %1 has no integer key column ID").arg(FTableName));
     FActive = true;
     if (readRows) {
         LoadRows();
@@ -192,7 +192,7 @@ int TqxTable::RequireField(const QString& name) const
 {
     const int i = FieldIndex(name);
     if (i < 0)
-        Fail(QStringLiteral("%1: Field '%2' not found").arg(FTableName, name));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Field '%2' not found").arg(FTableName, name));
     return i;
 }
 
@@ -235,7 +235,7 @@ QVariant TqxTable::CurrentId() const
 void TqxTable::FailInStore(const QString& message) const
 {
     Fail(FStorePath.isEmpty() ? message
-                              : QStringLiteral("IP set store %1: %2").arg(QDir::toNativeSeparators(FStorePath), message));
+                              : QCoreApplication::translate("TqxTable", "IP set store %1: %2").arg(QDir::toNativeSeparators(FStorePath), message));
 }
 
 QVector<QVariant> TqxTable::RowOf(const QSqlQuery& query) const
@@ -274,9 +274,9 @@ QVariant TqxTable::CurrentValue(int field) const
 void TqxTable::AssignValue(int field, const QVariant& value)
 {
     if (FState == TDataSetState::dsBrowse)
-        Fail(QStringLiteral("%1: Dataset not in edit or insert mode").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Dataset not in edit or insert mode").arg(FTableName));
     if (field == FIdField)
-        Fail(QStringLiteral("%1: Field '%2' cannot be modified").arg(FTableName, FFieldNames[field]));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Field '%2' cannot be modified").arg(FTableName, FFieldNames[field]));
     FPending[field] = Normalized(FKinds[field], value);
     FAssigned[field] = true;
     emit CurrentChanged();
@@ -438,10 +438,10 @@ void TqxTable::Post()
         back.setForwardOnly(true);
         if (rowId.isNull() ||
             !back.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(ColumnList(), Quoted(FTableName))))
-            FailInStore(QStringLiteral("the new row was not added to the table %1").arg(FTableName));
+            FailInStore(QCoreApplication::translate("TqxTable", "the new row was not added to the table %1").arg(FTableName));
         back.addBindValue(rowId);
         if (!back.exec() || !back.next())
-            FailInStore(QStringLiteral("the new row was not added to the table %1").arg(FTableName));
+            FailInStore(QCoreApplication::translate("TqxTable", "the new row was not added to the table %1").arg(FTableName));
         FPending = RowOf(back);
         FRows.push_back(FPending);
         FCurrent = FRows.size() - 1;
@@ -488,7 +488,7 @@ void TqxTable::Delete()
         return Cancel();  // a row never posted has nothing to delete
     Cancel();
     if (FCurrent < 0)
-        Fail(QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Cannot perform this operation on an empty dataset").arg(FTableName));
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery q(db);
     if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(Quoted(FTableName), Quoted(FFieldNames[FIdField]))))

@@ -20,7 +20,7 @@ namespace {
 
 QString OpenFailure(const QString& path, const QString& cause)
 {
-    return QStringLiteral("Cannot open the IP set store %1: %2").arg(QDir::toNativeSeparators(path), cause);
+    return QCoreApplication::translate("TqxIPDBManager", "Cannot open the IP set store %1: %2").arg(QDir::toNativeSeparators(path), cause);
 }
 
 // Everything that can be told from the outside before SQLite touches the file.
@@ -29,25 +29,25 @@ void CheckStoreFile(const QString& path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir())
-        Fail(OpenFailure(path, QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath()))));
+        Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath()))));
     if (!file.exists())
-        Fail(OpenFailure(path, QStringLiteral("the file does not exist (netvane-db create makes an empty store)")));
+        Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "the file does not exist (netvane-db create makes an empty store)")));
     if (!file.isFile())
-        Fail(OpenFailure(path, QStringLiteral("it is not a file")));
+        Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "it is not a file")));
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        Fail(OpenFailure(path, QStringLiteral("the file cannot be read (%1)").arg(f.errorString())));
+        Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "the file cannot be read (%1)").arg(f.errorString())));
     const QByteArray head = f.read(100);
     if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) {
         if (head.contains("Standard Jet DB") || head.contains("Standard ACE DB"))
-            Fail(OpenFailure(path, QStringLiteral("it is an old Jet/Access database; Netvane keeps its IP sets in an SQLite "
+            Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "it is an old Jet/Access database; Netvane keeps its IP sets in an SQLite "
                                                   "store (netvane-db create makes an empty one)")));
-        Fail(OpenFailure(path, QStringLiteral("the file is not an SQLite database")));
+        Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "the file is not an SQLite database")));
     }
     if (!file.isWritable())
-        Fail(OpenFailure(path, QStringLiteral("the file is read-only")));
+        Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "the file is read-only")));
     if (!folder.isWritable())
-        Fail(OpenFailure(path, QStringLiteral("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()))));
+        Fail(OpenFailure(path, QCoreApplication::translate("TqxIPDBManager", "the folder %1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()))));
 }
 
 template <std::size_t N>
@@ -75,7 +75,7 @@ void OpenConnection(QSqlDatabase& db, const QString& path, int lockWaitMs)
     // is refused now rather than at the user's first save.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         Fail(q.lastError().databaseText().contains(QLatin1String("locked"))
-                 ? QStringLiteral("the database is locked by another program")
+                 ? QCoreApplication::translate("TqxIPDBManager", "the database is locked by another program")
                  : q.lastError().databaseText());
     q.exec(QStringLiteral("ROLLBACK"));
 }
