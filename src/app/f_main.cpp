@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "adapters/o_AdapterInformation.h"
 #include "app/BannerLabel.h"
@@ -62,7 +63,8 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     CreatePages();
     CreateSetFilter();
     CreateAdapterMenu();
-    resize(588, 750);
+    // Wide enough for the tool bar's captions in the user's language: none goes behind its extension button.
+    resize(std::max(588, ToolBar1->sizeHint().width() + 8), 750);
 
     MainPageControl->setCurrentIndex(0);
     // The set tree is filled once the window is up, from a fresh read of the sets.
