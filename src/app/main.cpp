@@ -112,6 +112,9 @@ int main(int argc, char** argv)
         std::vector<std::string> request;
         for (const QString& argument : arguments.mid(1))
             request.push_back(argument.toStdString());
+        // Its refusals reach the user inside the program's notice: in the user's language too.
+        QCoreApplication app(argc, argv);
+        InstallTranslations();
         return RunElevatedApplyHelper(request);
     }
     const TNetvaneCommandLine commandLine(ConsoleActions(), QStringLiteral(NETVANE_VERSION));
