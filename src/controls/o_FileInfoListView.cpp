@@ -61,7 +61,11 @@ void TqxFileInfoListView::FillList()
         {QT_TR_NOOP("Product Version"), &info.ProductVersion()},
     };
     QList<QTreeWidgetItem*> items;
-    for (const auto& [caption, value] : rows)
+    for (const auto& [caption, value] : rows) {
         items << new QTreeWidgetItem({tr(caption), QString::fromStdString(*value)});
+        // The columns keep their widths: what does not fit is shown whole on pointing at it.
+        items.back()->setToolTip(0, items.back()->text(0));
+        items.back()->setToolTip(1, items.back()->text(1));
+    }
     addTopLevelItems(items);
 }

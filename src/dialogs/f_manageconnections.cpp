@@ -7,9 +7,11 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/qxApplication.h"
 #include "controls/IPSetRules.h"
@@ -372,6 +374,11 @@ TFrmManageConnections::TFrmManageConnections(QWidget* owner) : QDialog(owner)
     NoteMemo->selectAll();
     NoteMemo->setAlignment(Qt::AlignCenter);
     NoteMemo->moveCursor(QTextCursor::Start);
+    // The note's two lines stay two lines in the user's language: the box is as wide as the longer needs.
+    int noteWidth = 0;
+    for (const QString& line : NoteMemo->toPlainText().split(QLatin1Char('\n')))
+        noteWidth = std::max(noteWidth, NoteMemo->fontMetrics().horizontalAdvance(line));
+    resize(std::max(width(), noteWidth + 2 * static_cast<int>(NoteMemo->document()->documentMargin()) + 16), height());
     auto* noteLayout = new QVBoxLayout(notePanel);
     noteLayout->setContentsMargins(1, 1, 1, 1);
     noteLayout->addWidget(NoteMemo);

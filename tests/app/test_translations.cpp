@@ -149,7 +149,7 @@ TEST(StartLanguage, TheProgramsHelpFollowsLang)
     const QString own = German("ConsoleCommands", "Shows this help and ends.", QStringLiteral("netvane_de"),
                                QStringLiteral(":/i18n"));
     EXPECT_NE(own, QStringLiteral("Shows this help and ends."));
-    EXPECT_TRUE(help.contains(own)) << help.toStdString();
+    EXPECT_TRUE(help.simplified().contains(own.simplified())) << help.toStdString();  // wrapped to the terminal
     EXPECT_TRUE(help.startsWith(German("QCommandLineParser", "Usage: %1", QStringLiteral("qtbase_de"),
                                        ToolkitTranslationsFolder()).arg(QStringLiteral("netvane"))))
         << help.toStdString();
