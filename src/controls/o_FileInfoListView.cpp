@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QStyle>
+#include <algorithm>
 
 #include "common/qxError.h"
 #include "common/qxText.h"
@@ -38,6 +40,18 @@ void TqxFileInfoListView::SetFileName(const QString& value)
     FillList();
 }
 
+int TqxFileInfoListView::TranslatedKeysWidth() const
+{
+    bool translated = false;
+    int widest = 0;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = topLevelItem(i);
+        translated = translated || item->text(0) != QString::fromLatin1(item->data(0, Qt::UserRole).toByteArray());
+        widest = std::max(widest, fontMetrics().horizontalAdvance(item->text(0)));
+    }
+    return translated ? widest + indentation() + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12 : 0;
+}
+
 void TqxFileInfoListView::FillList()
 {
     clear();
@@ -63,6 +77,7 @@ void TqxFileInfoListView::FillList()
     QList<QTreeWidgetItem*> items;
     for (const auto& [caption, value] : rows) {
         items << new QTreeWidgetItem({tr(caption), QString::fromStdString(*value)});
+        items.back()->setData(0, Qt::UserRole, QByteArray(caption));
         // The columns keep their widths: what does not fit is shown whole on pointing at it.
         items.back()->setToolTip(0, items.back()->text(0));
         items.back()->setToolTip(1, items.back()->text(1));

@@ -14,6 +14,7 @@
 #endif
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "app/qxApplication.h"
@@ -174,8 +175,13 @@ void ShowAboutBox()
         ~Forget() { FrmAbout = nullptr; }
     } forget;
     window->qxFileInfoListView1->SetFileName(QString::fromStdString(FileInfoOS::ExecutablePath()));
-    window->qxFileInfoListView1->setColumnWidth(0, 100);
-    window->qxFileInfoListView1->setColumnWidth(1, 135);
+    TqxFileInfoListView* list = window->qxFileInfoListView1;
+    // Translated keys get a column wide enough for them, and the box grows by as much.
+    const int extra = std::max(0, list->TranslatedKeysWidth() - 100);
+    list->setColumnWidth(0, 100 + extra);
+    list->setColumnWidth(1, 135);
+    list->setFixedWidth(list->width() + extra);
+    window->resize(window->width() + extra, window->height());
     window->exec();
 }
 
