@@ -30,7 +30,8 @@ if [ -z "$QT_PREFIX" ]; then
 fi
 
 install_missing g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest nlohmann-json3-dev \
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins xvfb xauth fonts-dejavu-core nsis binutils
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins xvfb xauth fonts-dejavu-core nsis binutils \
+    qt6-l10n-tools qt6-translations-l10n
 
 start=$(date +%s)
 # Wine first: the build runs netvane-db.exe to make the empty store.

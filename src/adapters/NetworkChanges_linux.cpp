@@ -10,6 +10,7 @@
 
 #include "common/qxError.h"
 #include "platform/SystemError.h"
+#include "common/qxTranslate.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ public:
 private:
     [[noreturn]] static void Fail()
     {
-        throw EqxError("Cannot listen for network changes: " + SystemErrorText(errno));
+        throw EqxError(Fill(Tx("NetworkChanges", "Cannot listen for network changes: %1"), {SystemErrorText(errno)}));
     }
 
     int FFd = -1;

@@ -7,6 +7,7 @@
 
 #include "common/qxError.h"
 #include "platform/SystemError.h"
+#include "common/qxTranslate.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ public:
                                                   &FAddressHandle);
         if (result != NO_ERROR) {
             Cancel();
-            throw EqxError("Cannot listen for network changes: " + SystemErrorText(static_cast<int>(result)));
+            throw EqxError(Fill(Tx("NetworkChanges", "Cannot listen for network changes: %1"), {SystemErrorText(static_cast<int>(result))}));
         }
     }
     // Cancelling waits for a callback under way, so none runs after this.

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "controls/IPv4Rules.h"
+#include "common/qxTranslate.h"
 
 namespace {
 
@@ -57,8 +58,10 @@ std::string SystemAddressConflict(const std::string& Address, std::chrono::milli
     for (;;) {
         const NL_DAD_STATE state = DadStateOf(*address);
         if (state == IpDadStateDuplicate)
-            return "Windows found that another device on the network already uses " + Address +
-                   ", so it does not use the address";
+            return Fill(Tx("SystemAddressCheck",
+                           "Windows found that another device on the network already uses %1, so it does not use "
+                           "the address"),
+                        {Address});
         if (state != IpDadStateTentative || Clock::now() >= deadline)
             return "";
         if (Pump)

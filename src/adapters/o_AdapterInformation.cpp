@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/qxError.h"
+#include "common/qxTranslate.h"
 
 void TqxNetworkAdapter::LoadFromAdaptorInfo(const TAdaptorInfo& Info) {
     FAdapterName = Info.AdapterName;
@@ -107,7 +108,7 @@ void TqxNetworkAdapter::Assign(const TqxNetworkAdapter& Source) {
 
 const TqxNetworkAdapter& TqxNetworkAdapters::Items(int Index) const {
     if (Index < 0 || Index >= Count())
-        throw EqxError("List index out of bounds (" + std::to_string(Index) + ")");
+        throw EqxError(Fill(Tx("AdapterInformation", "List index out of bounds (%1)"), {std::to_string(Index)}));
     return *FItems[static_cast<std::size_t>(Index)];
 }
 

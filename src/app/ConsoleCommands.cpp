@@ -72,11 +72,11 @@ int ApplyIPSetNamed(TqxTable* sets, TqxTable* connections, const QString& name, 
         if (sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString() == name)
             ids << sets->FieldByName(QStringLiteral("ID")).AsInteger();
     if (ids.isEmpty()) {
-        SayError(err, QStringLiteral("no IP set is named \"%1\"").arg(name));
+        SayError(err, QCoreApplication::translate("ConsoleCommands", "no IP set is named \"%1\"").arg(name));
         return 1;
     }
     if (ids.size() > 1) {
-        SayError(err, QStringLiteral("%1 IP sets are named \"%2\"; give one of them another name to apply it")
+        SayError(err, QCoreApplication::translate("ConsoleCommands", "%1 IP sets are named \"%2\"; give one of them another name to apply it")
                           .arg(ids.size())
                           .arg(name));
         return 1;
@@ -84,7 +84,7 @@ int ApplyIPSetNamed(TqxTable* sets, TqxTable* connections, const QString& name, 
     try {
         std::optional<IPSetApplication> application = TqxIPSetApplier::Prepare(sets, connections, ids.first());
         if (!application) {  // deleted by another program since it was read
-            SayError(err, QStringLiteral("no IP set is named \"%1\"").arg(name));
+            SayError(err, QCoreApplication::translate("ConsoleCommands", "no IP set is named \"%1\"").arg(name));
             return 1;
         }
         if (guard) {
@@ -126,7 +126,7 @@ std::vector<ConsoleAction> ConsoleActions()
 {
     std::vector<ConsoleAction> actions;
     actions.push_back({QCommandLineOption(QStringLiteral("list"),
-                                          QStringLiteral("Lists the stored IP sets, one a line, tab-separated: name, "
+                                          QCoreApplication::translate("ConsoleCommands", "Lists the stored IP sets, one a line, tab-separated: name, "
                                                          "connection, then DHCP or the IP address, subnet mask, "
                                                          "gateway and DNS server.")),
                        [](const QString&, const ConsoleSettings&, QTextStream& out, QTextStream& err) {
@@ -135,9 +135,9 @@ std::vector<ConsoleAction> ConsoleActions()
                            });
                        }});
     actions.push_back({QCommandLineOption(QStringLiteral("apply"),
-                                          QStringLiteral("Applies the stored IP set of that name, as the window "
+                                          QCoreApplication::translate("ConsoleCommands", "Applies the stored IP set of that name, as the window "
                                                          "does, and tells how it went (exit status 0 or 1)."),
-                                          QStringLiteral("NAME")),
+                                          QCoreApplication::translate("ConsoleCommands", "NAME")),
                        [](const QString& name, const ConsoleSettings& settings, QTextStream& out, QTextStream& err) {
                            return OnStore(err, [&](TqxIPDBManager& store) {
                                const TAddressGuard guard;

@@ -1,5 +1,7 @@
 #include "app/ConsoleTransfer.h"
 
+#include <QCoreApplication>
+
 #include "common/qxError.h"
 #include "ipsets/o_IPSetTransfer.h"
 #include "store/o_DatabaseConnection.h"
@@ -26,14 +28,14 @@ int ExportIPSetsToFile(TqxIPDBManager& store, const QString& path, QTextStream& 
     TqxIPSetTransfer transfer(&store);
     try {
         const TExportReport report = transfer.ExportToFile(path);
-        out << QStringLiteral("Exported to %1 (IP sets: %2, connection names: %3)")
+        out << QCoreApplication::translate("ConsoleCommands", "Exported to %1 (IP sets: %2, connection names: %3)")
                    .arg(path)
                    .arg(report.Sets)
                    .arg(report.Connections)
             << Qt::endl;
         if (report.LeftOut.isEmpty())
             return 0;
-        SayError(err, QStringLiteral("not everything was exported:\n") + report.LeftOut.join(QLatin1Char('\n')));
+        SayError(err, QCoreApplication::translate("ConsoleCommands", "not everything was exported:\n") + report.LeftOut.join(QLatin1Char('\n')));
         return 1;
     } catch (const std::exception& e) {
         SayError(err, QString::fromUtf8(e.what()));
@@ -48,7 +50,7 @@ int ImportIPSetsFromFile(TqxIPDBManager& store, const QString& path, const QStri
                                                      {QStringLiteral("keep"), TConflictChoice::KeepBoth},
                                                      {QStringLiteral("skip"), TConflictChoice::Skip}};
     if (!onConflict.isEmpty() && !choices.contains(onConflict)) {
-        SayError(err, QStringLiteral("--on-conflict takes replace, keep or skip, not \"%1\"").arg(onConflict));
+        SayError(err, QCoreApplication::translate("ConsoleCommands", "--on-conflict takes replace, keep or skip, not \"%1\"").arg(onConflict));
         return CommandLineRequest::kUsageError;
     }
     TqxIPSetTransfer transfer(&store);
@@ -66,10 +68,10 @@ int ImportIPSetsFromFile(TqxIPDBManager& store, const QString& path, const QStri
         out << report.Text() << Qt::endl;
         return 0;
     } catch (const TOpenConflict& conflict) {
-        SayError(err, (conflict.InFile ? QStringLiteral("the file holds more than one IP set named \"%1\", with other "
+        SayError(err, (conflict.InFile ? QCoreApplication::translate("ConsoleCommands", "the file holds more than one IP set named \"%1\", with other "
                                                         "values; nothing was imported. Choose with "
                                                         "--on-conflict=replace, keep or skip")
-                                       : QStringLiteral("an IP set named \"%1\" is already stored with other values; "
+                                       : QCoreApplication::translate("ConsoleCommands", "an IP set named \"%1\" is already stored with other values; "
                                                         "nothing was imported. Choose with --on-conflict=replace, "
                                                         "keep or skip"))
                           .arg(conflict.Name));
@@ -83,9 +85,9 @@ int ImportIPSetsFromFile(TqxIPDBManager& store, const QString& path, const QStri
 void AddTransferActions(std::vector<ConsoleAction>& actions, const StoreRunner& onStore)
 {
     actions.push_back({QCommandLineOption(QStringLiteral("export"),
-                                          QStringLiteral("Writes the stored IP sets and connection names to FILE "
+                                          QCoreApplication::translate("ConsoleCommands", "Writes the stored IP sets and connection names to FILE "
                                                          "(JSON) for --import on another machine."),
-                                          QStringLiteral("FILE")),
+                                          QCoreApplication::translate("ConsoleCommands", "FILE")),
                        [onStore](const QString& path, const ConsoleSettings&, QTextStream& out, QTextStream& err) {
                            return onStore(err, [&](TqxIPDBManager& store) {
                                return ExportIPSetsToFile(store, path, out, err);
@@ -93,9 +95,9 @@ void AddTransferActions(std::vector<ConsoleAction>& actions, const StoreRunner& 
                        }});
     actions.push_back(
         {QCommandLineOption(QStringLiteral("import"),
-                            QStringLiteral("Adds the IP sets of an --export FILE to the store, all or none: each set "
+                            QCoreApplication::translate("ConsoleCommands", "Adds the IP sets of an --export FILE to the store, all or none: each set "
                                            "is checked as the editor checks it, identical sets are passed over."),
-                            QStringLiteral("FILE")),
+                            QCoreApplication::translate("ConsoleCommands", "FILE")),
          [onStore](const QString& path, const ConsoleSettings& settings, QTextStream& out, QTextStream& err) {
              // Another import may hold the store: this one waits for it, then passes over what it stored.
              IPDBManager()->SetLockWait(TqxIPSetTransfer::kLockWaitMs);
@@ -104,7 +106,7 @@ void AddTransferActions(std::vector<ConsoleAction>& actions, const StoreRunner& 
              });
          },
          {QCommandLineOption(kOnConflict,
-                             QStringLiteral("With --import: what to do with a set whose name is stored with other "
+                             QCoreApplication::translate("ConsoleCommands", "With --import: what to do with a set whose name is stored with other "
                                             "values (replace, keep both, skip); without it such a set stops the "
                                             "import."),
                              QStringLiteral("replace|keep|skip"))}});

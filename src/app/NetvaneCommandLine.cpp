@@ -1,15 +1,27 @@
 #include "app/NetvaneCommandLine.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 namespace {
-const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                               QStringLiteral("Shows this help and ends."));
-const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
-                                  QStringLiteral("Shows the version and ends."));
-const QCommandLineOption kMinimized(QStringLiteral("minimized"),
-                                    QStringLiteral("Starts hidden behind the tray icon (for autostart)."));
+// Made when asked for, so that their descriptions are in the language loaded by then.
+QCommandLineOption HelpOption()
+{
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                              QCoreApplication::translate("ConsoleCommands", "Shows this help and ends."));
+}
+QCommandLineOption VersionOption()
+{
+    return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                              QCoreApplication::translate("ConsoleCommands", "Shows the version and ends."));
+}
+QCommandLineOption MinimizedOption()
+{
+    return QCommandLineOption(QStringLiteral("minimized"),
+                              QCoreApplication::translate("ConsoleCommands",
+                                                          "Starts hidden behind the tray icon (for autostart)."));
+}
 
 // The toolkit's window options: the window's application object takes them from the
 // arguments itself. Accepted here so they are no unknown options; never listed.
@@ -47,11 +59,11 @@ struct Parser {
         // "-platform" is one option, as the toolkit reads it, not "-p -l -a ...".
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(
-            QStringLiteral("Switches the IPv4 configuration of a network connection between named presets.\n"
+            QCoreApplication::translate("ConsoleCommands", "Switches the IPv4 configuration of a network connection between named presets.\n"
                            "Without an option it opens the window, or brings the one already open to the front."));
-        parser.addOption(kHelp);
-        parser.addOption(kVersion);
-        parser.addOption(kMinimized);
+        parser.addOption(HelpOption());
+        parser.addOption(VersionOption());
+        parser.addOption(MinimizedOption());
         for (const ConsoleAction& a : actions) {
             parser.addOption(a.Option);
             parser.addOptions(a.Settings);
@@ -72,8 +84,10 @@ QString TNetvaneCommandLine::HelpText(const QString& program) const
     QString text = p.parser.helpText();
     // The parser names the program after the application object, or not at all
     // without one: the name typed on this command line is the one to show.
-    const QString usage = QStringLiteral("Usage: ");
-    const qsizetype end = text.indexOf(QStringLiteral(" [options]"));
+    // The parser's own words, in the toolkit's language: "Usage: %1 [options]".
+    const char* const parserTexts = "QCommandLineParser";
+    const QString usage = QCoreApplication::translate(parserTexts, "Usage: %1").section(QStringLiteral("%1"), 0, 0);
+    const qsizetype end = text.indexOf(QLatin1Char(' ') + QCoreApplication::translate(parserTexts, "[options]"));
     if (text.startsWith(usage) && end > usage.size())
         text.replace(usage.size(), end - usage.size(), program);
     return text;
@@ -90,19 +104,19 @@ CommandLineRequest TNetvaneCommandLine::Parse(const QStringList& arguments) cons
     };
     if (!parser.parse(arguments.isEmpty() ? QStringList{program} : arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(kHelp))
+    if (parser.isSet(QStringLiteral("help")))
         return Printed(0, HelpText(program));
-    if (parser.isSet(kVersion))
+    if (parser.isSet(QStringLiteral("version")))
         return Printed(0, program + QLatin1Char(' ') + FVersion);
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return usageError(QCoreApplication::translate("ConsoleCommands", "unexpected argument '%1'").arg(parser.positionalArguments().first()));
 
     CommandLineRequest request;
     for (const ConsoleAction& a : FActions) {
         if (!parser.isSet(a.Option))
             continue;
         if (request.Action)
-            return usageError(QStringLiteral("--%1 and --%2 cannot be used together")
+            return usageError(QCoreApplication::translate("ConsoleCommands", "--%1 and --%2 cannot be used together")
                                   .arg(request.Action->Option.names().last(), a.Option.names().last()));
         request.What = CommandLineRequest::Kind::Console;
         request.Action = &a;
@@ -113,13 +127,13 @@ CommandLineRequest TNetvaneCommandLine::Parse(const QStringList& arguments) cons
             if (!parser.isSet(setting))
                 continue;
             if (request.Action != &a)
-                return usageError(QStringLiteral("--%1 goes only with --%2")
+                return usageError(QCoreApplication::translate("ConsoleCommands", "--%1 goes only with --%2")
                                       .arg(setting.names().first(), a.Option.names().last()));
             request.Settings.insert(setting.names().first(), parser.value(setting));
         }
-    if (request.Action && parser.isSet(kMinimized))
-        return usageError(QStringLiteral("--minimized starts the window; it does not go with --%1")
+    if (request.Action && parser.isSet(QStringLiteral("minimized")))
+        return usageError(QCoreApplication::translate("ConsoleCommands", "--minimized starts the window; it does not go with --%1")
                               .arg(request.Action->Option.names().last()));
-    request.Minimized = parser.isSet(kMinimized);
+    request.Minimized = parser.isSet(QStringLiteral("minimized"));
     return request;
 }

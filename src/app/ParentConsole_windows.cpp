@@ -5,6 +5,8 @@
 
 void UseParentConsole()
 {
+    // Everything is written as UTF-8: a console shows it so when told, whatever its code page.
+    SetConsoleOutputCP(CP_UTF8);
     // Output already redirected (to a file, a pipe) stays where it goes.
     const auto redirected = [](DWORD which) {
         const HANDLE h = GetStdHandle(which);

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -33,13 +34,13 @@ QString FolderFault(const QString& folder)
     if (::lstat(QFile::encodeName(folder).constData(), &st) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     if (S_ISLNK(st.st_mode))
-        return QStringLiteral("it is a symbolic link");
+        return QCoreApplication::translate("TSingleInstance", "it is a symbolic link");
     if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("it is not a folder");
+        return QCoreApplication::translate("TSingleInstance", "it is not a folder");
     if (st.st_uid != ::geteuid())
-        return QStringLiteral("it belongs to user %1").arg(st.st_uid);
+        return QCoreApplication::translate("TSingleInstance", "it belongs to user %1").arg(st.st_uid);
     if ((st.st_mode & 07777) != S_IRWXU)
-        return QStringLiteral("its mode is %1, not 700").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0'));
+        return QCoreApplication::translate("TSingleInstance", "its mode is %1, not 700").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0'));
     return QString();
 }
 

@@ -1,12 +1,13 @@
 #include "app/StatusResult.h"
 
+#include <QCoreApplication>
 #include <QResizeEvent>
 
 TqxStatusResult::TqxStatusResult(QWidget* parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("StatusResult"));
     setTextFormat(Qt::PlainText);
-    setAccessibleName(QStringLiteral("Last result"));
+    setAccessibleName(QCoreApplication::translate("TqxStatusResult", "Last result"));
 }
 
 void TqxStatusResult::SetResult(const QString& text)

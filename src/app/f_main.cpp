@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "adapters/o_AdapterInformation.h"
 #include "app/BannerLabel.h"
@@ -42,15 +43,6 @@ const char* const kPictures[12] = {"00-refresh",       "01-power",  "02-network-
 enum Picture { picRefresh, picPower, picNetwork, picPlus, picActivate, picEdit, picDelete, picAbout, picHelp,
                picMinimize, picRestore, picApplyItem };
 
-const char* const kInfoLines[7] = {
-    "Administrative or explicit rights over registry and network interfaces are",
-    "mandatory for Netvane to work properly.",
-    "",
-    "Please make sure that you have these rights granted by contacting your",
-    "system administrator.",
-    "",
-    "For any other information please reffer to the help file.",
-};
 
 // A menu caption shows "&" as a mnemonic marker; an IP set's name is shown as typed.
 QString MenuText(const QString& text) { return QString(text).replace(QLatin1Char('&'), QLatin1String("&&")); }
@@ -71,7 +63,8 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     CreatePages();
     CreateSetFilter();
     CreateAdapterMenu();
-    resize(588, 750);
+    // Wide enough for the tool bar's captions in the user's language: none goes behind its extension button.
+    resize(std::max(588, ToolBar1->sizeHint().width() + 8), 750);
 
     MainPageControl->setCurrentIndex(0);
     // The set tree is filled once the window is up, from a fresh read of the sets.
@@ -144,44 +137,44 @@ void TFrmMain::CreateActions()
     const QKeySequence ctrlA(Qt::CTRL | Qt::Key_A), ctrlE(Qt::CTRL | Qt::Key_E), ctrlD(Qt::CTRL | Qt::Key_D);
     const QKeySequence ins(Qt::Key_Insert);
 
-    toolBtnManageConnections = NewAction("toolBtnManageConnections", "Manage Connections", picNetwork);
-    toolBtnAddIPSet = NewAction("toolBtnAddIPSet", "Add IP Set", picPlus);
-    toolBtnActivateIPSet = NewAction("toolBtnActivateIPSet", "Activate IP Set", picActivate);
-    toolbtnEditIPSet = NewAction("toolbtnEditIPSet", "Edit IP Set", picEdit);
-    toolbtnDeleteIPSet = NewAction("toolbtnDeleteIPSet", "Delete IP Set", picDelete);
+    toolBtnManageConnections = NewAction("toolBtnManageConnections", tr("Manage Connections"), picNetwork);
+    toolBtnAddIPSet = NewAction("toolBtnAddIPSet", tr("Add IP Set"), picPlus);
+    toolBtnActivateIPSet = NewAction("toolBtnActivateIPSet", tr("Activate IP Set"), picActivate);
+    toolbtnEditIPSet = NewAction("toolbtnEditIPSet", tr("Edit IP Set"), picEdit);
+    toolbtnDeleteIPSet = NewAction("toolbtnDeleteIPSet", tr("Delete IP Set"), picDelete);
 
-    Options1 = NewAction("Options1", "Options", picActivate, QKeySequence(Qt::CTRL | Qt::Key_O));
+    Options1 = NewAction("Options1", tr("Options"), picActivate, QKeySequence(Qt::CTRL | Qt::Key_O));
     Options1->setVisible(false);
-    RefreshCurrentConfiguration1 = NewAction("RefreshCurrentConfiguration1", "Refresh Current Configuration",
+    RefreshCurrentConfiguration1 = NewAction("RefreshCurrentConfiguration1", tr("Refresh Current Configuration"),
                                              picRefresh, QKeySequence(Qt::CTRL | Qt::Key_R));
-    Exit1 = NewAction("Exit1", "Exit", picPower, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    ManageConnections1 = NewAction("ManageConnections1", "Connection Name List", picNetwork);
-    AddNewIPConfigurationSet1 = NewAction("AddNewIPConfigurationSet1", "Add New IP Configuration Set", picPlus, ins);
+    Exit1 = NewAction("Exit1", tr("Exit"), picPower, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    ManageConnections1 = NewAction("ManageConnections1", tr("Connection Name List"), picNetwork);
+    AddNewIPConfigurationSet1 = NewAction("AddNewIPConfigurationSet1", tr("Add New IP Configuration Set"), picPlus, ins);
     ActivatetheselectedIPSet1 =
-        NewAction("ActivatetheselectedIPSet1", "Activate the selected IP Set", picActivate, ctrlA);
-    EdittheselectedIPSet1 = NewAction("EdittheselectedIPSet1", "Edit the selected IP Set", picEdit, ctrlE);
-    DeletetheselectedIPSet1 = NewAction("DeletetheselectedIPSet1", "Delete the selected IP Set", picDelete, ctrlD);
-    HelpFile1 = NewAction("HelpFile1", "Help File", picHelp);
-    About1 = NewAction("About1", "About...", picAbout);
+        NewAction("ActivatetheselectedIPSet1", tr("Activate the selected IP Set"), picActivate, ctrlA);
+    EdittheselectedIPSet1 = NewAction("EdittheselectedIPSet1", tr("Edit the selected IP Set"), picEdit, ctrlE);
+    DeletetheselectedIPSet1 = NewAction("DeletetheselectedIPSet1", tr("Delete the selected IP Set"), picDelete, ctrlD);
+    HelpFile1 = NewAction("HelpFile1", tr("Help File"), picHelp);
+    About1 = NewAction("About1", tr("About..."), picAbout);
 
     ActivatetheselectedIPSet2 =
-        NewAction("ActivatetheselectedIPSet2", "Activate the selected IP Set", picActivate, ctrlA);
-    ActivatetheselectedIPSet2->setStatusTip("Activates the IP Set");
-    ActivatetheselectedIPSet2->setToolTip("Activates the IP Set");
-    popmnuAddNewIPSet = NewAction("popmnuAddNewIPSet", "Add New IP Configuration Set", picPlus, ins);
-    EdittheSelectedIPSet2 = NewAction("EdittheSelectedIPSet2", "Edit the Selected IP Set", picEdit, ctrlE);
-    DeletetheselectedIPSet2 = NewAction("DeletetheselectedIPSet2", "Delete the selected IP Set", picDelete, ctrlD);
+        NewAction("ActivatetheselectedIPSet2", tr("Activate the selected IP Set"), picActivate, ctrlA);
+    ActivatetheselectedIPSet2->setStatusTip(tr("Activates the IP Set"));
+    ActivatetheselectedIPSet2->setToolTip(tr("Activates the IP Set"));
+    popmnuAddNewIPSet = NewAction("popmnuAddNewIPSet", tr("Add New IP Configuration Set"), picPlus, ins);
+    EdittheSelectedIPSet2 = NewAction("EdittheSelectedIPSet2", tr("Edit the Selected IP Set"), picEdit, ctrlE);
+    DeletetheselectedIPSet2 = NewAction("DeletetheselectedIPSet2", tr("Delete the selected IP Set"), picDelete, ctrlD);
 
-    NetvaneVer31 = NewAction("NetvaneVer31", "Netvane Ver3", -1);
-    mnuRestoreApp = NewAction("mnuRestoreApp", "Restore", picRestore);
-    mnuMinimizeApp = NewAction("mnuMinimizeApp", "Minimize", picMinimize);
-    erminate1 = NewAction("erminate1", "Terminate", picPower);
-    AddIPSet1 = NewAction("AddIPSet1", "Add IP Set", picPlus);
-    EditIPSet1 = NewAction("EditIPSet1", "Edit IP Set", picEdit);
+    NetvaneVer31 = NewAction("NetvaneVer31", tr("Netvane Ver3"), -1);
+    mnuRestoreApp = NewAction("mnuRestoreApp", tr("Restore"), picRestore);
+    mnuMinimizeApp = NewAction("mnuMinimizeApp", tr("Minimize"), picMinimize);
+    erminate1 = NewAction("erminate1", tr("Terminate"), picPower);
+    AddIPSet1 = NewAction("AddIPSet1", tr("Add IP Set"), picPlus);
+    EditIPSet1 = NewAction("EditIPSet1", tr("Edit IP Set"), picEdit);
     EditIPSet1->setVisible(false);
-    DeleteIPSet1 = NewAction("DeleteIPSet1", "Delete IP Set", picDelete);
+    DeleteIPSet1 = NewAction("DeleteIPSet1", tr("Delete IP Set"), picDelete);
     DeleteIPSet1->setVisible(false);
-    ManageConnections2 = NewAction("ManageConnections2", "Manage Connections", picNetwork);
+    ManageConnections2 = NewAction("ManageConnections2", tr("Manage Connections"), picNetwork);
 
     for (QAction* a : {toolbtnDeleteIPSet, DeletetheselectedIPSet1, DeletetheselectedIPSet2, DeleteIPSet1})
         connect(a, &QAction::triggered, this, &TFrmMain::DeletetheselectedIPSet1Click);
@@ -206,21 +199,21 @@ void TFrmMain::CreateMenus()
 {
     MainMenu = menuBar();
     MainMenu->setObjectName("MainMenu");
-    File1 = MainMenu->addMenu("&File");
+    File1 = MainMenu->addMenu(tr("&File"));
     File1->addAction(Options1);
     File1->addSeparator();
     File1->addAction(RefreshCurrentConfiguration1);
     File1->addSeparator();
     File1->addAction(Exit1);
-    Connections1 = MainMenu->addMenu("&Connections");
+    Connections1 = MainMenu->addMenu(tr("&Connections"));
     Connections1->addAction(ManageConnections1);
-    IPSets1 = MainMenu->addMenu("&IP Sets");
+    IPSets1 = MainMenu->addMenu(tr("&IP Sets"));
     IPSets1->addAction(AddNewIPConfigurationSet1);
     IPSets1->addSeparator();
     IPSets1->addAction(ActivatetheselectedIPSet1);
     IPSets1->addAction(EdittheselectedIPSet1);
     IPSets1->addAction(DeletetheselectedIPSet1);
-    Help1 = MainMenu->addMenu("&Help");
+    Help1 = MainMenu->addMenu(tr("&Help"));
     Help1->addAction(HelpFile1);
     Help1->addAction(About1);
 
@@ -246,7 +239,7 @@ void TFrmMain::CreateMenus()
     TrayIconMenu->addAction(EditIPSet1);
     TrayIconMenu->addAction(DeleteIPSet1);
     TrayIconMenu->addSeparator();
-    ApplyIPSet1 = TrayIconMenu->addMenu(MenuImageList[picActivate], "Apply IP Set");
+    ApplyIPSet1 = TrayIconMenu->addMenu(MenuImageList[picActivate], tr("Apply IP Set"));
     ApplyIPSet1->setObjectName("ApplyIPSet1");
     TrayIconMenu->addSeparator();
     TrayIconMenu->addAction(ManageConnections2);
@@ -278,7 +271,7 @@ void TFrmMain::CreatePages()
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 2, 4, 2);
 
-    GroupBox2 = new QGroupBox("Currently Selected IP Set", central);
+    GroupBox2 = new QGroupBox(tr("Currently Selected IP Set"), central);
     GroupBox2->setObjectName("GroupBox2");
     auto* bannerLayout = new QVBoxLayout(GroupBox2);
     bannerLayout->setContentsMargins(4, 0, 4, 2);
@@ -295,7 +288,7 @@ void TFrmMain::CreatePages()
 
     MainPageControl = new QTabWidget(central);
     MainPageControl->setObjectName("MainPageControl");
-    MainPageControl->setAccessibleName(QStringLiteral("IP Sets and Current Configuration"));
+    MainPageControl->setAccessibleName(tr("IP Sets and Current Configuration"));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName("TabSheet1");
     auto* page1 = new QVBoxLayout(TabSheet1);
@@ -310,7 +303,7 @@ void TFrmMain::CreatePages()
     IPSetTreeView->setFont(treeFont);
     IPSetTreeView->setContextMenuPolicy(Qt::CustomContextMenu);
     IPSetTreeView->setUniformRowHeights(true);
-    IPSetTreeView->setAccessibleName(QStringLiteral("Available IP Sets"));
+    IPSetTreeView->setAccessibleName(tr("Available IP Sets"));
     IPSetTreeView->viewport()->installEventFilter(this);
     // Moving through the sets with the keyboard picks them as a press does.
     connect(IPSetTreeView, &QTreeWidget::currentItemChanged, this,
@@ -324,7 +317,7 @@ void TFrmMain::CreatePages()
     noteLayout->setContentsMargins(2, 2, 2, 2);
     InfoMemo = new QTextEdit(GroupBox1);
     InfoMemo->setObjectName("InfoMemo");
-    InfoMemo->setAccessibleName(QStringLiteral("Rights needed"));
+    InfoMemo->setAccessibleName(tr("Rights needed"));
     InfoMemo->setReadOnly(true);
     InfoMemo->setEnabled(false);
     InfoMemo->setFrameShape(QFrame::NoFrame);
@@ -335,9 +328,14 @@ void TFrmMain::CreatePages()
     InfoMemo->setPalette(memoPalette);
     // Set in one go: a line at a time lays the document out again for each.
     QStringList lines;
-    for (const char* line : kInfoLines)
-        lines << QLatin1String(line);
-    InfoMemo->setPlainText(lines.join(QLatin1Char('\n')));
+    //: Shown centred, line by line as broken here
+    InfoMemo->setPlainText(tr("Administrative or explicit rights over registry and network interfaces are\n"
+                              "mandatory for Netvane to work properly.\n"
+                              "\n"
+                              "Please make sure that you have these rights granted by contacting your\n"
+                              "system administrator.\n"
+                              "\n"
+                              "For any other information please reffer to the help file."));
     QTextCursor everything(InfoMemo->document());
     everything.select(QTextCursor::Document);
     QTextBlockFormat centred;
@@ -350,7 +348,7 @@ void TFrmMain::CreatePages()
     Splitter1->setStretchFactor(1, 0);
     Splitter1->setSizes({560, 121});
     page1->addWidget(Splitter1);
-    MainPageControl->addTab(TabSheet1, "Available IP Sets");
+    MainPageControl->addTab(TabSheet1, tr("Available IP Sets"));
 
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName("TabSheet2");
@@ -360,9 +358,9 @@ void TFrmMain::CreatePages()
     AdapterTreeview->setObjectName("AdapterTreeview");
     AdapterTreeview->setHeaderHidden(true);
     AdapterTreeview->setUniformRowHeights(true);
-    AdapterTreeview->setAccessibleName(QStringLiteral("Current Configuration"));
+    AdapterTreeview->setAccessibleName(tr("Current Configuration"));
     page2->addWidget(AdapterTreeview);
-    MainPageControl->addTab(TabSheet2, "Current Configuration");
+    MainPageControl->addTab(TabSheet2, tr("Current Configuration"));
     layout->addWidget(MainPageControl, 1);
     setCentralWidget(central);
 
@@ -451,7 +449,7 @@ void TFrmMain::DeletetheselectedIPSet1Click()
         TqxTable* sets = IPDBManager()->IPSets();
         if (!sets->Locate(QStringLiteral("ID"), FIPSetID))
             return;
-        QMessageBox box(QMessageBox::Question, ProgramCaption(), "Are sure you want to delete the selected IP Set ?",
+        QMessageBox box(QMessageBox::Question, ProgramCaption(), tr("Are sure you want to delete the selected IP Set ?"),
                         QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         if (box.exec() != QMessageBox::Yes)
@@ -567,8 +565,8 @@ void TFrmMain::HelpFile1Click()
     RunCommand([] {
         const QString path = HelpFilePath();
         if (!QFileInfo::exists(path))
-            throw EqxError(("The help file " + path + " is missing").toStdString());
+            throw EqxError(tr("The help file %1 is missing").arg(path).toStdString());
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            throw EqxError(("No viewer could open the help file " + path).toStdString());
+            throw EqxError(tr("No viewer could open the help file %1").arg(path).toStdString());
     });
 }

@@ -1,5 +1,6 @@
 // The main window's add and edit commands, and a new set from an adapter of the
 // current configuration tree.
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QPointer>
@@ -42,7 +43,7 @@ void TFrmMain::AddNewIPConfigurationSet1Click()
     RunCommand([this] {
         TqxTable* sets = IPDBManager()->IPSets();
         const int before = sets->RecordCount();
-        RunIPSetEditor(this, FIPManager, QStringLiteral("Add new IP Set"), [](TFrmIPSet* d) { d->AddIPSet(); });
+        RunIPSetEditor(this, FIPManager, QCoreApplication::translate("TFrmMain", "Add new IP Set"), [](TFrmIPSet* d) { d->AddIPSet(); });
         // A saved set is the current row: it becomes the picked one.
         if (sets->RecordCount() > before)
             FIPSetID = sets->FieldByName(QStringLiteral("ID")).AsInteger();
@@ -55,7 +56,7 @@ void TFrmMain::EdittheselectedIPSet1Click()
     RunCommand([this] {
         if (!IPDBManager()->IPSets()->Locate(QStringLiteral("ID"), FIPSetID))
             return;
-        RunIPSetEditor(this, FIPManager, QStringLiteral("Edit existing IP Set"), [](TFrmIPSet* d) { d->EditIPSet(); });
+        RunIPSetEditor(this, FIPManager, QCoreApplication::translate("TFrmMain", "Edit existing IP Set"), [](TFrmIPSet* d) { d->EditIPSet(); });
         // The tray's sub-menu is rebuilt too: it shows the sets' names.
         RefreshStoredSets();
     });
@@ -94,7 +95,7 @@ void TFrmMain::NewIPSetFromAdapter1Click()
     RunCommand([this, adapter] {
         TqxTable* sets = IPDBManager()->IPSets();
         const int before = sets->RecordCount();
-        RunIPSetEditor(this, FIPManager, QStringLiteral("Add new IP Set"), [&adapter](TFrmIPSet* d) {
+        RunIPSetEditor(this, FIPManager, QCoreApplication::translate("TFrmMain", "Add new IP Set"), [&adapter](TFrmIPSet* d) {
             d->AddIPSet();
             d->TakeSettingsOfAdapter(adapter);
         });

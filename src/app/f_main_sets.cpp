@@ -19,7 +19,7 @@
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("IP set files (*.json);;All files (*)");
+QString FileFilter() { return QCoreApplication::translate("TFrmMain", "IP set files (*.json);;All files (*)"); }
 
 // Raised from the conflict question when the user cancels: nothing has been written then.
 struct TImportCancelled {};
@@ -27,8 +27,8 @@ struct TImportCancelled {};
 QString Describe(const TIPSetRecord& set)
 {
     if (set.Dhcp)
-        return QStringLiteral("DHCP, connection \"%1\"").arg(QString::fromStdString(set.Connection));
-    return QStringLiteral("%1 / %2, gateway %3, DNS %4, connection \"%5\"")
+        return QCoreApplication::translate("TFrmMain", "DHCP, connection \"%1\"").arg(QString::fromStdString(set.Connection));
+    return QCoreApplication::translate("TFrmMain", "%1 / %2, gateway %3, DNS %4, connection \"%5\"")
         .arg(QString::fromStdString(set.Address), QString::fromStdString(set.Mask),
              QString::fromStdString(set.Gateway.empty() ? "none" : set.Gateway),
              QString::fromStdString(set.Dns.empty() ? "none" : set.Dns), QString::fromStdString(set.Connection));
@@ -42,14 +42,14 @@ TConflictChoice AskConflict(QWidget* parent, const TIPSetRecord& incoming, const
         existing.InFile ? QCoreApplication::translate("TFrmMain", "The file holds more than one IP set named \"%1\", "
                                                                   "with other values.\n\nEarlier in the file: %2\n"
                                                                   "Later in the file: %3")
-                        : QStringLiteral("An IP set named \"%1\" is already stored with other values.\n\n"
+                        : QCoreApplication::translate("TFrmMain", "An IP set named \"%1\" is already stored with other values.\n\n"
                                          "Stored: %2\nIn the file: %3");
     QMessageBox box(QMessageBox::Question, ProgramCaption(),
                     question.arg(QString::fromStdString(incoming.Name), Describe(existing), Describe(incoming)),
                     QMessageBox::Yes | QMessageBox::Ignore | QMessageBox::No | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Replace"));
-    box.button(QMessageBox::Ignore)->setText(QStringLiteral("Keep Both"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Skip"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("TFrmMain", "Replace"));
+    box.button(QMessageBox::Ignore)->setText(QCoreApplication::translate("TFrmMain", "Keep Both"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("TFrmMain", "Skip"));
     box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -67,8 +67,8 @@ TConflictChoice AskConflict(QWidget* parent, const TIPSetRecord& incoming, const
 
 void TFrmMain::CreateSetTransferActions()
 {
-    ExportIPSets1 = NewAction("ExportIPSets1", "Export IP Sets...", -1);
-    ImportIPSets1 = NewAction("ImportIPSets1", "Import IP Sets...", -1);
+    ExportIPSets1 = NewAction("ExportIPSets1", tr("Export IP Sets..."), -1);
+    ImportIPSets1 = NewAction("ImportIPSets1", tr("Import IP Sets..."), -1);
     connect(ExportIPSets1, &QAction::triggered, this, &TFrmMain::ExportIPSets1Click);
     connect(ImportIPSets1, &QAction::triggered, this, &TFrmMain::ImportIPSets1Click);
     // Between the refresh command and Exit.
@@ -78,8 +78,8 @@ void TFrmMain::CreateSetTransferActions()
 
 void TFrmMain::ExportIPSets1Click()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export IP Sets"),
-                                                      QStringLiteral("ip-sets.json"), kFileFilter);
+    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("TFrmMain", "Export IP Sets"),
+                                                      QStringLiteral("ip-sets.json"), FileFilter());
     if (!path.isEmpty())
         RunCommand([this, path] { ExportIPSetsTo(path); });
 }
@@ -87,7 +87,7 @@ void TFrmMain::ExportIPSets1Click()
 void TFrmMain::ImportIPSets1Click()
 {
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import IP Sets"), QString(), kFileFilter);
+        QFileDialog::getOpenFileName(this, QCoreApplication::translate("TFrmMain", "Import IP Sets"), QString(), FileFilter());
     if (!path.isEmpty())
         RunCommand([this, path] { ImportIPSetsFrom(path); });
 }
@@ -96,7 +96,7 @@ void TFrmMain::ExportIPSetsTo(const QString& path)
 {
     TqxIPSetTransfer transfer(IPDBManager());
     const TExportReport report = transfer.ExportToFile(path);
-    StatusBar->showMessage(QStringLiteral("IP sets exported to %1").arg(path), 10000);
+    StatusBar->showMessage(QCoreApplication::translate("TFrmMain", "IP sets exported to %1").arg(path), 10000);
     if (report.LeftOut.isEmpty())
         return;
     QMessageBox box(QMessageBox::Warning, ProgramCaption(),
@@ -115,7 +115,7 @@ void TFrmMain::ImportIPSetsFrom(const QString& path)
             return AskConflict(this, incoming, existing);
         });
     } catch (const TImportCancelled&) {
-        StatusBar->showMessage(QStringLiteral("Import cancelled; nothing was changed"), 10000);
+        StatusBar->showMessage(QCoreApplication::translate("TFrmMain", "Import cancelled; nothing was changed"), 10000);
         return;
     }
     if (report.Changed())

@@ -20,6 +20,7 @@
 #include "ipsets/ElevatedApply.h"
 #include "store/StoreLocation.h"
 #include "store/o_DatabaseConnection.h"
+#include "app/Translations.h"
 
 namespace {
 // The name also places the user's store: $XDG_DATA_HOME/netvane, %APPDATA%\netvane.
@@ -29,10 +30,20 @@ void NameTheApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(NETVANE_VERSION));
 }
 
-int RunConsole(int argc, char** argv, const CommandLineRequest& request)
+// What needs no window: help, version, a usage error or a console action. Read again
+// once the translations are in, so that its texts come in the user's language.
+int RunConsole(int argc, char** argv, const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
     NameTheApplication();
+    InstallTranslations();
+    const TNetvaneCommandLine commandLine(ConsoleActions(), QStringLiteral(NETVANE_VERSION));
+    const CommandLineRequest request = commandLine.Parse(arguments);
+    UseParentConsole();
+    if (request.What == CommandLineRequest::Kind::Print) {
+        std::fputs(request.Text.toUtf8().constData(), request.Status == 0 ? stdout : stderr);
+        return request.Status;
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     return request.Action->Run(request.Value, request.Settings, out, err);
@@ -42,6 +53,7 @@ int RunWindow(int argc, char** argv, bool minimized)
 {
     QApplication app(argc, argv);
     NameTheApplication();
+    InstallTranslations();
     QApplication::setQuitOnLastWindowClosed(false);  // hidden behind the tray is still running
 
     // A start meant to stay hidden leaves a window already running as it is.
@@ -50,7 +62,11 @@ int RunWindow(int argc, char** argv, bool minimized)
     case TSingleInstance::Role::HandedOver:
         return 0;
     case TSingleInstance::Role::Unreachable:
-        std::fputs("netvane: a Netvane window is already running for this user but does not answer\n", stderr);
+        std::fprintf(stderr, "netvane: %s\n",
+                     QCoreApplication::translate("ConsoleCommands",
+                                                 "a Netvane window is already running for this user but does not answer")
+                         .toUtf8()
+                         .constData());
         return 1;
     case TSingleInstance::Role::First:
         break;
@@ -64,7 +80,7 @@ int RunWindow(int argc, char** argv, bool minimized)
         FrmMain = new TFrmMain;
     } catch (const std::exception& e) {
         const QString message = QString::fromStdString(MessageWithFullStop(e.what()));
-        std::fprintf(stderr, "netvane: %s\n", qPrintable(message));
+        std::fprintf(stderr, "netvane: %s\n", message.toUtf8().constData());
         // Nobody could answer a box on the offscreen platform.
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             QMessageBox::critical(nullptr, ApplicationTitle(), message);
@@ -96,20 +112,14 @@ int main(int argc, char** argv)
         std::vector<std::string> request;
         for (const QString& argument : arguments.mid(1))
             request.push_back(argument.toStdString());
+        // Its refusals reach the user inside the program's notice: in the user's language too.
+        QCoreApplication app(argc, argv);
+        InstallTranslations();
         return RunElevatedApplyHelper(request);
     }
     const TNetvaneCommandLine commandLine(ConsoleActions(), QStringLiteral(NETVANE_VERSION));
     const CommandLineRequest request = commandLine.Parse(arguments);
     if (request.What != CommandLineRequest::Kind::Window)
-        UseParentConsole();
-    switch (request.What) {
-    case CommandLineRequest::Kind::Print:
-        std::fputs(request.Text.toLocal8Bit().constData(), request.Status == 0 ? stdout : stderr);
-        return request.Status;
-    case CommandLineRequest::Kind::Console:
-        return RunConsole(argc, argv, request);
-    case CommandLineRequest::Kind::Window:
-        break;
-    }
+        return RunConsole(argc, argv, arguments);
     return RunWindow(argc, argv, request.Minimized);
 }

@@ -37,7 +37,7 @@ void ShowErrorBox(const QString& message)
 void ReportStartupFailure(const std::exception& error)
 {
     const QString message = QString::fromStdString(MessageWithFullStop(error.what()));
-    std::fprintf(stderr, "netvane: %s\n", qPrintable(message));
+    std::fprintf(stderr, "netvane: %s\n", message.toUtf8().constData());
     // Nobody could answer a box on the offscreen platform.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         QMessageBox::critical(nullptr, ApplicationTitle(), message);

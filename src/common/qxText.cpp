@@ -1,6 +1,7 @@
 #include "common/qxText.h"
 
 #include "common/qxError.h"
+#include "common/qxTranslate.h"
 
 namespace {
 bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -79,7 +80,7 @@ std::int32_t StrToInt(std::string_view text)
 {
     if (auto v = TryStrToInt(text))
         return *v;
-    throw EqxError("'" + std::string(text) + "' is not a valid integer value");
+    throw EqxError(Fill(Tx("qxText", "'%1' is not a valid integer value"), {text}));
 }
 
 const char* BoolToStr(bool value) { return value ? "True" : "False"; }

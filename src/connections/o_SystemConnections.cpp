@@ -65,7 +65,7 @@ void TqxIPSystemConnections::MergeConnectionName(const QString& Name)
             return;
         if (FTrayIcon)
             ShowBalloon(FTrayIcon,
-                        QStringLiteral("New network connection %1 could not be added.\r%2")
+                        QCoreApplication::translate("TqxIPSystemConnections", "New network connection %1 could not be added.\r%2")
                             .arg(Name, QString::fromStdString(e.Message())),
                         QSystemTrayIcon::Warning);
         return;
@@ -77,7 +77,7 @@ void TqxIPSystemConnections::NotifyNewConnection(const QString& Name)
 {
     if (!FTrayIcon)
         return;
-    ShowBalloon(FTrayIcon, QStringLiteral("New network connection found.\r%1").arg(Name),
+    ShowBalloon(FTrayIcon, QCoreApplication::translate("TqxIPSystemConnections", "New network connection found.\r%1").arg(Name),
                 QSystemTrayIcon::Information);
 }
 

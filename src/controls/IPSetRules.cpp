@@ -6,6 +6,7 @@
 
 #include "common/qxText.h"
 #include "controls/IPAddressParse.h"
+#include "common/qxTranslate.h"
 
 namespace {
 
@@ -155,11 +156,11 @@ std::string SetNameFaultText(TNameFault fault)
 {
     switch (fault) {
     case TNameFault::Blank:
-        return "Empty IP Set Name !! ";
+        return Tx("IPSetRules", "Empty IP Set Name !! ");
     case TNameFault::NotText:
-        return "The IP set name is not valid UTF-8 text";
+        return Tx("IPSetRules", "The IP set name is not valid UTF-8 text");
     default:
-        return "The IP set name contains a control character";
+        return Tx("IPSetRules", "The IP set name contains a control character");
     }
 }
 
@@ -184,27 +185,30 @@ std::optional<TNameFault> CheckConnectionName(std::string_view name)
 
 std::string ConnectionNameFaultText(TNameFault fault, const std::string& subject)
 {
+    // %1 is the subject: "The connection name "x"", "its connection name "x"" or "it".
     switch (fault) {
     case TNameFault::Blank:
-        return subject + " is blank";
+        return Fill(Tx("IPSetRules", "%1 is blank"), {subject});
     case TNameFault::NotText:
-        return subject + " is not valid UTF-8 text";
+        return Fill(Tx("IPSetRules", "%1 is not valid UTF-8 text"), {subject});
     case TNameFault::ControlCharacter:
     case TNameFault::QuotationMark:
-        return subject + " contains a quotation mark or a control character and cannot be passed to netsh";
+        return Fill(Tx("IPSetRules", "%1 contains a quotation mark or a control character and cannot be passed to netsh"),
+                    {subject});
     case TNameFault::TrailingBackslash:
-        return subject + " ends with a backslash and cannot be passed to netsh";
+        return Fill(Tx("IPSetRules", "%1 ends with a backslash and cannot be passed to netsh"), {subject});
     case TNameFault::TooLong:
-        return subject + " is longer than the " + std::to_string(kMaxConnectionNameLength) +
-               " characters a connection name can have";
+        return Fill(Tx("IPSetRules", "%1 is longer than the %2 characters a connection name can have"),
+                    {subject, std::to_string(kMaxConnectionNameLength)});
     }
-    return subject + " cannot be used";
+    return Fill(Tx("IPSetRules", "%1 cannot be used"), {subject});
 }
 
 std::string ConnectionNameFault(std::string_view name)
 {
     const std::optional<TNameFault> fault = CheckConnectionName(name);
-    return fault ? ConnectionNameFaultText(*fault, "The connection name \"" + ShownText(name) + "\"") : std::string();
+    return fault ? ConnectionNameFaultText(*fault, Fill(Tx("IPSetRules", "The connection name \"%1\""), {ShownText(name)}))
+                 : std::string();
 }
 
 std::optional<std::string> CanonicalAddress(std::string_view text)
@@ -224,14 +228,14 @@ std::optional<TValueFault> NormalizeStaticValues(TStaticValues& values)
             continue;
         const std::optional<std::string> canonical = CanonicalAddress(*all[i]);
         if (!canonical)
-            return TValueFault{static_cast<TIPv4Field>(i), "IP Address " + *all[i] + " is invalid!"};
+            return TValueFault{static_cast<TIPv4Field>(i), Fill(Tx("IPSetRules", "IP Address %1 is invalid!"), {*all[i]})};
         *all[i] = *canonical;
     }
     if (values.Address.empty())
-        return TValueFault{TIPv4Field::Address, "A static IP Set needs an IP Address!"};
+        return TValueFault{TIPv4Field::Address, Tx("IPSetRules", "A static IP Set needs an IP Address!")};
     if (values.Mask.empty())
-        return TValueFault{TIPv4Field::SubnetMask, "A static IP Set needs a Subnet Mask!"};
-    const std::string invalidMask = "Subnet Mask " + values.Mask + " is invalid!";
+        return TValueFault{TIPv4Field::SubnetMask, Tx("IPSetRules", "A static IP Set needs a Subnet Mask!")};
+    const std::string invalidMask = Fill(Tx("IPSetRules", "Subnet Mask %1 is invalid!"), {values.Mask});
     if (!IsContiguousMask(values.Mask))
         return TValueFault{TIPv4Field::SubnetMask, invalidMask};
     const auto value = [](const std::string& text) { return ParseIpv4(text); };

@@ -1,4 +1,5 @@
 #include "controls/IPv4Rules.h"
+#include "common/qxTranslate.h"
 
 std::optional<Ipv4> ParseIpv4(std::string_view text)
 {
@@ -71,18 +72,19 @@ std::optional<TIPv4Fault> CheckStaticAddress(Ipv4 address, Ipv4 mask, std::optio
 {
     const auto prefix = MaskToPrefix(mask);
     if (!prefix || *prefix == 0)
-        return TIPv4Fault{TIPv4Field::SubnetMask, "invalid subnet mask \"" + FormatIpv4(mask) + "\""};
+        return TIPv4Fault{TIPv4Field::SubnetMask, Fill(Tx("IPv4Rules", "invalid subnet mask \"%1\""), {FormatIpv4(mask)})};
     if (!IsUnicast(address) || !IsHostOfSubnet(address, *prefix))
-        return TIPv4Fault{TIPv4Field::Address, "address " + FormatIpv4(address) +
-                                                   " cannot be given to a host with mask " + FormatIpv4(mask)};
+        return TIPv4Fault{TIPv4Field::Address, Fill(Tx("IPv4Rules", "address %1 cannot be given to a host with mask %2"),
+                                                    {FormatIpv4(address), FormatIpv4(mask)})};
     if (!gateway)
         return std::nullopt;
     const std::string subnet = FormatIpv4(address) + "/" + std::to_string(*prefix);
     if (!InSubnet(*gateway, address, *prefix))
         return TIPv4Fault{TIPv4Field::Gateway,
-                          "gateway " + FormatIpv4(*gateway) + " is outside the subnet of " + subnet};
+                          Fill(Tx("IPv4Rules", "gateway %1 is outside the subnet of %2"), {FormatIpv4(*gateway), subnet})};
     if (*gateway == address || !IsUnicast(*gateway) || !IsHostOfSubnet(*gateway, *prefix))
-        return TIPv4Fault{TIPv4Field::Gateway, "gateway " + FormatIpv4(*gateway) + " cannot be a gateway for " + subnet};
+        return TIPv4Fault{TIPv4Field::Gateway,
+                          Fill(Tx("IPv4Rules", "gateway %1 cannot be a gateway for %2"), {FormatIpv4(*gateway), subnet})};
     return std::nullopt;
 }
 
@@ -90,5 +92,5 @@ std::optional<TIPv4Fault> CheckDnsServer(Ipv4 server)
 {
     if (IsUnicast(server))
         return std::nullopt;
-    return TIPv4Fault{TIPv4Field::DnsServer, "invalid DNS server \"" + FormatIpv4(server) + "\""};
+    return TIPv4Fault{TIPv4Field::DnsServer, Fill(Tx("IPv4Rules", "invalid DNS server \"%1\""), {FormatIpv4(server)})};
 }

@@ -15,6 +15,9 @@ public:
     // Reads the file (a blank name: the running executable) and rebuilds the list.
     // A non-blank name of a missing file raises "<name> file does not exist!" and changes nothing else.
     void SetFileName(const QString& value);
+    // The width the key column needs for its captions in the user's language; 0 while
+    // they are the program's own English ones, whose column width the box sets.
+    int TranslatedKeysWidth() const;
 
     const TqxFileInfo& FileInfo() const { return *FFileInfo; }
 

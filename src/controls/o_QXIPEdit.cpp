@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -137,7 +138,7 @@ void TqxIPEdit::SetCaption(const QString& value)
     FCaption = value;
     setAccessibleName(value);
     for (int i = 0; i < FEditors.size(); ++i)
-        FEditors[i]->setAccessibleName(QStringLiteral("%1, part %2 of %3").arg(value).arg(i + 1).arg(FEditors.size()));
+        FEditors[i]->setAccessibleName(QCoreApplication::translate("TqxIPEdit", "%1, part %2 of %3").arg(value).arg(i + 1).arg(FEditors.size()));
 }
 
 QLineEdit* TqxIPEdit::Editor(int tag) const
@@ -176,7 +177,7 @@ void TqxIPEdit::SetIP(const QString& value)
         return;
     }
     setFocus(Qt::OtherFocusReason);
-    throw EqxError(FormatS("IP Address %s is invalid!", text));
+    throw EqxError(tr("IP Address %1 is invalid!").arg(QString::fromStdString(std::string(text))).toStdString());
 }
 
 void TqxIPEdit::UpdateEditors()

@@ -14,6 +14,7 @@
 #endif
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "app/qxApplication.h"
@@ -29,22 +30,6 @@ QString MakerURL() { return QStringLiteral("https://") + MakerDomain() + QLatin1
 
 namespace {
 
-const char* const kInfoLines[] = {
-    "Netvane Ver 2",
-    "",
-    "",
-    "",
-    "Netvane is an application which manage ip ",
-    "setting configuration regarding multiple ",
-    "network ",
-    "adapters.",
-    "",
-    "",
-    "It can save ip sets and apply them with ease.",
-    "",
-    "",
-    "Built with C++ and Qt.",
-};
 
 QFont DialogFont()
 {
@@ -74,7 +59,7 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
 {
     InitAboutResources();
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("Quorvex - About..."));
+    setWindowTitle(QCoreApplication::translate("TFrmAbout", "Quorvex - About..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(DialogFont());
@@ -92,7 +77,7 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     qxFileInfoListView1 = new TqxFileInfoListView(GroupBox1);
     qxFileInfoListView1->setObjectName(QStringLiteral("qxFileInfoListView1"));
-    qxFileInfoListView1->setAccessibleName(QStringLiteral("Version Information"));
+    qxFileInfoListView1->setAccessibleName(QCoreApplication::translate("TFrmAbout", "Version Information"));
     qxFileInfoListView1->setFixedWidth(247);
 
     Panel2 = new QFrame(GroupBox1);
@@ -105,10 +90,21 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
     InfoMemo->setEnabled(false);
     InfoMemo->setReadOnly(true);
     InfoMemo->viewport()->setAutoFillBackground(false);
-    QStringList lines;
-    for (const char* line : kInfoLines)
-        lines << QString::fromLatin1(line);
-    InfoMemo->setPlainText(lines.join(QLatin1Char('\n')));
+    //: Line breaks as in the box: it shows the lines as broken here
+    InfoMemo->setPlainText(tr("Netvane Ver 2\n"
+                              "\n"
+                              "\n"
+                              "\n"
+                              "Netvane is an application which manage ip \n"
+                              "setting configuration regarding multiple \n"
+                              "network \n"
+                              "adapters.\n"
+                              "\n"
+                              "\n"
+                              "It can save ip sets and apply them with ease.\n"
+                              "\n"
+                              "\n"
+                              "Built with C++ and Qt."));
     // Disabled only so it cannot be edited or focused: its text stays readable.
     QPalette memoColours = InfoMemo->palette();
     memoColours.setColor(QPalette::Disabled, QPalette::Text, memoColours.color(QPalette::Active, QPalette::Text));
@@ -141,7 +137,7 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setFixedHeight(47);
-    btnOk = new QPushButton(QStringLiteral("Ok"), Panel1);
+    btnOk = new QPushButton(QCoreApplication::translate("TFrmAbout", "Ok"), Panel1);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(218, 11, 75, 25);
     btnOk->setDefault(true);
@@ -179,8 +175,13 @@ void ShowAboutBox()
         ~Forget() { FrmAbout = nullptr; }
     } forget;
     window->qxFileInfoListView1->SetFileName(QString::fromStdString(FileInfoOS::ExecutablePath()));
-    window->qxFileInfoListView1->setColumnWidth(0, 100);
-    window->qxFileInfoListView1->setColumnWidth(1, 135);
+    TqxFileInfoListView* list = window->qxFileInfoListView1;
+    // Translated keys get a column wide enough for them, and the box grows by as much.
+    const int extra = std::max(0, list->TranslatedKeysWidth() - 100);
+    list->setColumnWidth(0, 100 + extra);
+    list->setColumnWidth(1, 135);
+    list->setFixedWidth(list->width() + extra);
+    window->resize(window->width() + extra, window->height());
     window->exec();
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/f_IPSet.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,14 +40,14 @@ QLabel* FieldLabel(const QString& caption, QWidget* parent)
 TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("FrmIPSet"));
-    setWindowTitle(QStringLiteral("IP Set"));
+    setWindowTitle(QCoreApplication::translate("TFrmIPSet", "IP Set"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // The button bar is made first: it comes before the page in the tab order.
     Panel1 = new QWidget(this);
     Panel1->setFixedHeight(48);
-    btnOk = new QPushButton(QStringLiteral("Ok"), Panel1);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), Panel1);
+    btnOk = new QPushButton(QCoreApplication::translate("TFrmIPSet", "Ok"), Panel1);
+    btnCancel = new QPushButton(QCoreApplication::translate("TFrmIPSet", "Cancel"), Panel1);
     // Ok answers Enter (in the name field, say); in an address control Enter
     // commits the address instead, and focus on a button does not make it the default.
     for (QPushButton* b : {btnOk, btnCancel}) {
@@ -63,14 +64,14 @@ TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
     PageControl1 = new QTabWidget(this);
     PageControl1->setFocusPolicy(Qt::NoFocus);
     TabSheet1 = new QWidget;
-    PageControl1->addTab(TabSheet1, QStringLiteral("IP Set"));
+    PageControl1->addTab(TabSheet1, QCoreApplication::translate("TFrmIPSet", "IP Set"));
 
-    Label1 = FieldLabel(QStringLiteral("IP Set Name :"), TabSheet1);
-    Label2 = FieldLabel(QStringLiteral("IP Address :"), TabSheet1);
-    Label3 = FieldLabel(QStringLiteral("Subnet Mask:"), TabSheet1);
-    Label4 = FieldLabel(QStringLiteral("Def.Gateway :"), TabSheet1);
-    Label5 = FieldLabel(QStringLiteral("DNS :"), TabSheet1);
-    Label6 = FieldLabel(QStringLiteral("Connection :"), TabSheet1);
+    Label1 = FieldLabel(QCoreApplication::translate("TFrmIPSet", "IP Set Name :"), TabSheet1);
+    Label2 = FieldLabel(QCoreApplication::translate("TFrmIPSet", "IP Address :"), TabSheet1);
+    Label3 = FieldLabel(QCoreApplication::translate("TFrmIPSet", "Subnet Mask:"), TabSheet1);
+    Label4 = FieldLabel(QCoreApplication::translate("TFrmIPSet", "Def.Gateway :"), TabSheet1);
+    Label5 = FieldLabel(QCoreApplication::translate("TFrmIPSet", "DNS :"), TabSheet1);
+    Label6 = FieldLabel(QCoreApplication::translate("TFrmIPSet", "Connection :"), TabSheet1);
 
     edtIPSetName = new QLineEdit(TabSheet1);
     const auto newIPEdit = [this](const char* name) {
@@ -86,14 +87,14 @@ TFrmIPSet::TFrmIPSet(QWidget* owner) : QDialog(owner)
     edtDns = newIPEdit("edtDns");
     edtConnection = new QComboBox(TabSheet1);
     edtConnection->installEventFilter(this);
-    DHCPCheck = new QCheckBox(QStringLiteral("DHCP Enabled"), TabSheet1);
+    DHCPCheck = new QCheckBox(QCoreApplication::translate("TFrmIPSet", "DHCP Enabled"), TabSheet1);
     edtIPSetName->setObjectName(QStringLiteral("edtIPSetName"));
     // What a screen reader says for each field: the labels' words without their colons.
-    edtIPSetName->setAccessibleName(QStringLiteral("IP Set Name"));
-    edtSubNetMask->SetCaption(QStringLiteral("Subnet Mask"));
-    edtDefGateway->SetCaption(QStringLiteral("Default Gateway"));
-    edtDns->SetCaption(QStringLiteral("DNS Server"));
-    edtConnection->setAccessibleName(QStringLiteral("Connection"));
+    edtIPSetName->setAccessibleName(QCoreApplication::translate("TFrmIPSet", "IP Set Name"));
+    edtSubNetMask->SetCaption(QCoreApplication::translate("TFrmIPSet", "Subnet Mask"));
+    edtDefGateway->SetCaption(QCoreApplication::translate("TFrmIPSet", "Default Gateway"));
+    edtDns->SetCaption(QCoreApplication::translate("TFrmIPSet", "DNS Server"));
+    edtConnection->setAccessibleName(QCoreApplication::translate("TFrmIPSet", "Connection"));
     edtConnection->setObjectName(QStringLiteral("edtConnection"));
     DHCPCheck->setObjectName(QStringLiteral("DHCPCheck"));
 
@@ -246,7 +247,8 @@ TFrmIPSet::Shown TFrmIPSet::ShownNow() const
 void TFrmIPSet::EditIPSet()
 {
     FLoaded.reset();
-    TqxIPSetApplier::RefuseUnreadable(dsIPSets, QStringLiteral("edited"));
+    TqxIPSetApplier::RefuseUnreadable(
+        dsIPSets, tr("The IP set \"%1\" cannot be edited: its %2 value cannot be read"));
     edtIPSetName->setText(dsIPSets->FieldByName(QStringLiteral("IPSET_NAME")).AsString());
     edtIPAddress->SetIP(dsIPSets->FieldByName(QStringLiteral("IPADDRESS")).AsString());
     edtSubNetMask->SetIP(dsIPSets->FieldByName(QStringLiteral("SUBNETMASK")).AsString());
@@ -284,7 +286,7 @@ QString TFrmIPSet::AddressToStore(TqxIPEdit* edit)
     // The control also takes signs and hexadecimal parts; netsh takes plain decimal ones only.
     const QString address = Trimmed(edit->IP());
     if (!IsDottedAddress(address.toStdString()))
-        Refuse(edit, QString::fromStdString(FormatS("IP Address %s is invalid!", edit->IP().toStdString())));
+        Refuse(edit, tr("IP Address %1 is invalid!").arg(edit->IP()));
     return address;
 }
 
@@ -307,7 +309,7 @@ bool TFrmIPSet::SaveData()
     const std::optional<TNameFault> nameFault = NormalizeSetName(trimmed);
     const QString name = QString::fromStdString(trimmed);
     if (nameFault == TNameFault::Blank) {
-        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), QStringLiteral("Empty IP Set Name !! "),
+        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), QCoreApplication::translate("TFrmIPSet", "Empty IP Set Name !! "),
                         QMessageBox::Ok, this);
         box.exec();
         edtIPSetName->setFocus(Qt::OtherFocusReason);

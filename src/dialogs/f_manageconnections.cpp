@@ -7,9 +7,11 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/qxApplication.h"
 #include "controls/IPSetRules.h"
@@ -291,7 +293,7 @@ void TqxDBGrid::ConfirmDelete()
     if (source->rowCount() == 0)
         return;
     CommitOpenEditor();
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Delete record?"),
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("TFrmManageConnections", "Confirm"), QCoreApplication::translate("TFrmManageConnections", "Delete record?"),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Ok);
     if (box.exec() != QMessageBox::Ok)
@@ -352,7 +354,7 @@ void TqxDBGrid::FocusChanged(QWidget* old, QWidget* now)
 TFrmManageConnections::TFrmManageConnections(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("FrmManageConnections"));
-    setWindowTitle(QStringLiteral("Connection Name List"));
+    setWindowTitle(QCoreApplication::translate("TFrmManageConnections", "Connection Name List"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(395, 364);
@@ -367,16 +369,21 @@ TFrmManageConnections::TFrmManageConnections(QWidget* owner) : QDialog(owner)
     NoteMemo->setFocusPolicy(Qt::NoFocus);
     NoteMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     NoteMemo->viewport()->setAutoFillBackground(false);
-    NoteMemo->setPlainText(QStringLiteral("This is a list of network connection names as shown in \n"
+    NoteMemo->setPlainText(QCoreApplication::translate("TFrmManageConnections", "This is a list of network connection names as shown in \n"
                                           "Control Panel - >Network Connections."));
     NoteMemo->selectAll();
     NoteMemo->setAlignment(Qt::AlignCenter);
     NoteMemo->moveCursor(QTextCursor::Start);
+    // The note's two lines stay two lines in the user's language: the box is as wide as the longer needs.
+    int noteWidth = 0;
+    for (const QString& line : NoteMemo->toPlainText().split(QLatin1Char('\n')))
+        noteWidth = std::max(noteWidth, NoteMemo->fontMetrics().horizontalAdvance(line));
+    resize(std::max(width(), noteWidth + 2 * static_cast<int>(NoteMemo->document()->documentMargin()) + 16), height());
     auto* noteLayout = new QVBoxLayout(notePanel);
     noteLayout->setContentsMargins(1, 1, 1, 1);
     noteLayout->addWidget(NoteMemo);
 
-    dsConnections = new TqxTableModel(QStringLiteral("ConnectionName"), QStringLiteral("Connection Name"), this);
+    dsConnections = new TqxTableModel(QStringLiteral("ConnectionName"), QCoreApplication::translate("TFrmManageConnections", "Connection Name"), this);
     dsConnections->setObjectName(QStringLiteral("dsConnections"));
     // The names import and applying take, and no others: each must reach netsh as one argument.
     dsConnections->SetValueCheck(
@@ -396,7 +403,7 @@ TFrmManageConnections::TFrmManageConnections(QWidget* owner) : QDialog(owner)
 
     auto* buttonBar = new QWidget(this);
     buttonBar->setFixedHeight(41);
-    BitBtn1 = new QPushButton(QStringLiteral("Ok"), buttonBar);
+    BitBtn1 = new QPushButton(QCoreApplication::translate("TFrmManageConnections", "Ok"), buttonBar);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);

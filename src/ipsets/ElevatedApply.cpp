@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include "common/qxTranslate.h"
 
 namespace {
 using std::chrono::milliseconds;
@@ -129,32 +130,32 @@ std::vector<std::string> ElevatedApplyArguments(const NetshValues& values, const
 ElevatedApplyRequest ParseElevatedApplyRequest(const std::vector<std::string>& arguments)
 {
     if (arguments.size() != 8 || arguments[0] != kElevatedApplyOption)
-        throw EqxError(std::string(kElevatedApplyOption) + " takes exactly seven values");
+        throw EqxError(Fill(Tx("ElevatedApply", "%1 takes exactly seven values"), {kElevatedApplyOption}));
     ElevatedApplyRequest request;
     request.ReportPath = arguments[1];
     if (!IsReportPath(request.ReportPath))
-        throw EqxError("The report path is not an absolute path");
+        throw EqxError(Tx("ElevatedApply", "The report path is not an absolute path"));
     NetshValues& values = request.Values;
     values.Connection = arguments[2];
     if (arguments[3] != "static" && arguments[3] != "dhcp")
-        throw EqxError("The mode is neither static nor dhcp");
+        throw EqxError(Tx("ElevatedApply", "The mode is neither static nor dhcp"));
     values.Dhcp = arguments[3] == "dhcp";
     values.Address = arguments[4];
     values.SubnetMask = arguments[5];
     values.Gateway = arguments[6];
     values.DnsServer = arguments[7];
     if (values.Dhcp && !(values.Address + values.SubnetMask + values.Gateway + values.DnsServer).empty())
-        throw EqxError("A DHCP request carries no addresses");
+        throw EqxError(Tx("ElevatedApply", "A DHCP request carries no addresses"));
     // The rules applying keeps, so that the helper composes nothing the program would not.
     if (const std::string fault = ConnectionNameFault(values.Connection); !fault.empty())
         throw EqxError(fault);
     if (!values.Dhcp) {
         TStaticValues canonical{values.Address, values.SubnetMask, values.Gateway, values.DnsServer};
         if (CanonicalStaticValues(canonical))
-            throw EqxError("An address value is not a dotted IPv4 address");
+            throw EqxError(Tx("ElevatedApply", "An address value is not a dotted IPv4 address"));
         if (canonical.Address != values.Address || canonical.Mask != values.SubnetMask ||
             canonical.Gateway != values.Gateway || canonical.Dns != values.DnsServer)
-            throw EqxError("An address value is not in the form the program gives");
+            throw EqxError(Tx("ElevatedApply", "An address value is not in the form the program gives"));
     }
     request.Lines = ComposeNetshCommands(values.Connection, values.Dhcp, values.Address, values.SubnetMask,
                                          values.Gateway, values.DnsServer);
@@ -229,8 +230,9 @@ NetshSteps ApplyThroughHelper(const NetshValues& values, const ElevationSeam& el
     int error = 0;
     const std::unique_ptr<ReportFile> report = ReportFile::Create(error);
     if (!report) {
-        steps.Whole = "was not applied: no report file could be made for Netvane with administrator rights (" +
-                      SystemErrorText(error) + ")";
+        steps.Whole = {Tx("ApplyReport", "%1 was not applied: no report file could be made for Netvane with "
+                                         "administrator rights (%2)"),
+                       SystemErrorText(error)};
         return steps;
     }
     std::string parameters;
@@ -242,9 +244,10 @@ NetshSteps ApplyThroughHelper(const NetshValues& values, const ElevationSeam& el
     std::unique_ptr<ChildProcess> helper = elevation.Start(elevation.HelperProgram, parameters, options.Pump, error);
     if (!helper) {
         steps.Whole = error == kElevationRefused
-                          ? std::string("was not applied: administrator rights were refused")
-                          : "was not applied: Netvane could not start with administrator rights (" +
-                                SystemErrorText(error) + ")";
+                          ? TWholeFailure{Tx("ApplyReport", "%1 was not applied: administrator rights were refused"), {}}
+                          : TWholeFailure{Tx("ApplyReport", "%1 was not applied: Netvane could not start with "
+                                                            "administrator rights (%2)"),
+                                          SystemErrorText(error)};
         return steps;
     }
     // The helper keeps each line's limit and pause itself.
@@ -255,12 +258,16 @@ NetshSteps ApplyThroughHelper(const NetshValues& values, const ElevationSeam& el
     const std::optional<std::string> text = report->Read(kMaxHelperReport);
     const std::optional<HelperReport> told = text ? DecodeHelperReport(*text) : std::nullopt;
     if (!told) {
-        steps.Whole = ended.TimedOut ? "may not have been applied: Netvane with administrator rights did not finish "
-                                       "within " + Seconds(waiting.TimeLimit) + " seconds"
-                                     : "may not have been applied: Netvane with administrator rights ended without "
-                                       "telling how it went (exit code " + std::to_string(ended.ExitCode) + ")";
+        steps.Whole = ended.TimedOut
+                          ? TWholeFailure{Tx("ApplyReport", "%1 may not have been applied: Netvane with administrator "
+                                                            "rights did not finish within %2 seconds"),
+                                          Seconds(waiting.TimeLimit)}
+                          : TWholeFailure{Tx("ApplyReport", "%1 may not have been applied: Netvane with administrator "
+                                                            "rights ended without telling how it went (exit code %2)"),
+                                          std::to_string(ended.ExitCode)};
     } else if (told->Refused) {
-        steps.Whole = "was not applied: Netvane with administrator rights refused it: " + told->Reason;
+        steps.Whole = {Tx("ApplyReport", "%1 was not applied: Netvane with administrator rights refused it: %2"),
+                       told->Reason};
     } else {
         steps.Address = told->Address;
         steps.Dns = told->Dns;

@@ -14,13 +14,17 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
 {
     if (!sets->Locate(QStringLiteral("ID"), id))
         return std::nullopt;
-    RefuseUnreadable(sets, QStringLiteral("applied"));
+    RefuseUnreadable(sets, QCoreApplication::translate(
+                               "TqxIPSetApplier", "The IP set \"%1\" cannot be applied: its %2 value cannot be read"));
     const TqxField connectionId = sets->FieldByName(QStringLiteral("CONNECTION"));
     if (!connections->Locate(QStringLiteral("ID"), connectionId.AsInteger()))
-        throw EqxError(connectionId.IsNull()
-                           ? "Error Applying IP Set.\nNo connection is chosen for this IP set"
-                           : "Error Applying IP Set.\nThe connection chosen for this IP set is no longer in the "
-                             "connection list");
+        throw EqxError((connectionId.IsNull()
+                            ? QCoreApplication::translate("TqxIPSetApplier",
+                                                          "Error Applying IP Set.\nNo connection is chosen for this IP set")
+                            : QCoreApplication::translate("TqxIPSetApplier",
+                                                          "Error Applying IP Set.\nThe connection chosen for this IP set "
+                                                          "is no longer in the connection list"))
+                           .toStdString());
     const std::string connection =
         connections->FieldByName(QStringLiteral("CONNECTIONNAME")).AsString().toStdString();
     const QString setName = sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString();
@@ -30,7 +34,10 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
                            .toStdString());
     };
     if (const std::optional<TNameFault> fault = CheckConnectionName(connection))
-        refuse(ConnectionNameFaultText(*fault, "its connection name \"" + ShownText(connection) + "\""));
+        refuse(ConnectionNameFaultText(
+            *fault, QCoreApplication::translate("TqxIPSetApplier", "its connection name \"%1\"")
+                        .arg(QString::fromStdString(ShownText(connection)))
+                        .toStdString()));
     const char* const columns[] = {"IPADDRESS", "SUBNETMASK", "GATEWAY", "DNS"};
     const auto field = [sets](const char* name) {
         return sets->FieldByName(QLatin1String(name)).AsString().toStdString();
@@ -42,8 +49,9 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
         if (const std::optional<TIPv4Field> fault = CanonicalStaticValues(values)) {
             const std::string* const raw[] = {&values.Address, &values.Mask, &values.Gateway, &values.Dns};
             const auto i = static_cast<std::size_t>(*fault);
-            refuse(std::string("its ") + columns[i] + " value \"" + ShownText(*raw[i]) +
-                   "\" is not a dotted IPv4 address");
+            refuse(QCoreApplication::translate("TqxIPSetApplier", "its %1 value \"%2\" is not a dotted IPv4 address")
+                       .arg(QLatin1String(columns[i]), QString::fromStdString(ShownText(*raw[i])))
+                       .toStdString());
         }
     IPSetApplication application;
     NetshValues& v = application.Values;
@@ -53,18 +61,18 @@ std::optional<IPSetApplication> TqxIPSetApplier::Prepare(TqxTable* sets, TqxTabl
     return application;
 }
 
-void TqxIPSetApplier::RefuseUnreadable(TqxTable* sets, const QString& doing)
+void TqxIPSetApplier::RefuseUnreadable(TqxTable* sets, const QString& sentence)
 {
     const QString field = sets->UnreadableField();
     if (field.isEmpty())
         return;
     const QString name = sets->FieldByName(QStringLiteral("IPSET_NAME")).AsString();
-    throw EqxError(UnreadableText(name, doing, field).toStdString());
+    throw EqxError(UnreadableText(sentence, name, field).toStdString());
 }
 
-QString TqxIPSetApplier::UnreadableText(const QString& setName, const QString& doing, const QString& field)
+QString TqxIPSetApplier::UnreadableText(const QString& sentence, const QString& setName, const QString& field)
 {
-    return QStringLiteral("The IP set \"%1\" cannot be %2: its %3 value cannot be read").arg(setName, doing, field);
+    return sentence.arg(setName, field);
 }
 
 IPSetFailures TqxIPSetApplier::Run(const IPSetApplication& application) const
@@ -99,7 +107,7 @@ IPSetFailures TqxIPSetApplier::Run(const IPSetApplication& application) const
 QString TqxIPSetApplier::ResultText(const QString& setName, const IPSetFailures& failures)
 {
     if (failures.Empty())
-        return QStringLiteral("IP Changed successfully!");
+        return QCoreApplication::translate("TqxIPSetApplier", "IP Changed successfully!");
     if (!failures.Whole.empty())
         return QString::fromStdString(ApplyWholeFailureNotice(setName.toStdString(), failures.Whole));
     return QString::fromStdString(ApplyFailureNotice(setName.toStdString(), failures.Address, failures.Dns));

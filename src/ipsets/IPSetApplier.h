@@ -23,7 +23,7 @@ class TqxTable;
 struct IPSetFailures {
     std::string Address;
     std::string Dns;
-    std::string Whole;
+    TWholeFailure Whole;
     bool Empty() const { return Address.empty() && Dns.empty() && Whole.empty(); }
 };
 
@@ -53,10 +53,11 @@ public:
     static std::optional<IPSetApplication> Prepare(TqxTable* sets, TqxTable* connections, int id);
 
     // Raises an error naming the set and the field when the current row of sets
-    // holds a value that cannot be read; doing: "applied", "edited".
-    static void RefuseUnreadable(TqxTable* sets, const QString& doing);
-    // "The IP set "name" cannot be <doing>: its <field> value cannot be read".
-    static QString UnreadableText(const QString& setName, const QString& doing, const QString& field);
+    // holds a value that cannot be read. sentence, in the user's language, names the
+    // set as %1 and the field as %2: "The IP set "%1" cannot be applied: its %2 value
+    // cannot be read".
+    static void RefuseUnreadable(TqxTable* sets, const QString& sentence);
+    static QString UnreadableText(const QString& sentence, const QString& setName, const QString& field);
 
     // Runs the address line, then the DNS line, both hidden: here when the process
     // is elevated, otherwise through one helper with administrator rights

@@ -5,6 +5,7 @@
 
 #include "common/qxText.h"
 #include "controls/IPSetRules.h"
+#include "common/qxTranslate.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ std::string NormalizeIPSet(TIPSetRecord& Set)
         for (std::string* address : {&Set.Address, &Set.Mask, &Set.Gateway, &Set.Dns}) {
             const std::string value = Trim(*address);
             if (!value.empty() && value != "0.0.0.0")
-                return "A DHCP IP Set carries no addresses, but has " + ShownText(value);
+                return Fill(Tx("ImportPlan", "A DHCP IP Set carries no addresses, but has %1"), {ShownText(value)});
             *address = "0.0.0.0";
         }
         return std::string();
@@ -161,6 +162,7 @@ TImportPlan PlanImport(const TIPSetDocument& Document, const std::vector<TStored
 
 std::string RefusalText(const TImportRefusal& Refusal)
 {
-    return (Refusal.ConnectionName ? "Connection name " : "IP set ") + std::to_string(Refusal.Index + 1) + " \"" +
-           ShownText(Refusal.Name) + "\": " + Refusal.Reason;
+    return Fill(Refusal.ConnectionName ? Tx("ImportPlan", "Connection name %1 \"%2\": %3")
+                                       : Tx("ImportPlan", "IP set %1 \"%2\": %3"),
+                {std::to_string(Refusal.Index + 1), ShownText(Refusal.Name), Refusal.Reason});
 }

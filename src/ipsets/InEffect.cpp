@@ -7,6 +7,7 @@
 
 #include "adapters/o_AdapterInformation.h"
 #include "controls/IPAddressParse.h"
+#include "common/qxTranslate.h"
 
 namespace {
 
@@ -135,9 +136,9 @@ std::string InEffectLine(const TConnectionInEffect& Entry)
     if (Entry.Dhcp)
         line += "DHCP ";
     if (!Entry.HasAdapter)
-        line += "not present";
+        line += Tx("InEffect", "not present");
     else if (Entry.Address.empty())
-        line += "no address";
+        line += Tx("InEffect", "no address");
     else
         line += Entry.Address + "/" + std::to_string(Entry.Prefix);
     if (!Entry.SetNames.empty()) {

@@ -11,13 +11,21 @@
 inline constexpr std::chrono::milliseconds kNetshTimeLimit{60000};
 inline constexpr std::chrono::milliseconds kNetshPause{1000};
 
+// Why neither step's outcome is known: a sentence, already in the user's language, with
+// %1 for the set's name and %2 for the detail, e.g. "%1 was not applied: administrator
+// rights were refused".
+struct TWholeFailure {
+    std::string Pattern;
+    std::string Detail;
+    bool empty() const { return Pattern.empty(); }
+};
+
 // Each step's outcome; Whole, when not empty, says why neither outcome is known
-// and the steps are then empty: it completes "<set> ...", e.g. "was not applied:
-// administrator rights were refused".
+// and the steps are then empty.
 struct NetshSteps {
     ProcessResult Address;
     ProcessResult Dns;
-    std::string Whole;
+    TWholeFailure Whole;
     bool DnsSkipped = false;  // netsh refused the address as another device's: nothing was changed
 };
 

@@ -65,7 +65,7 @@ void TqxIPSetManager::UpdateMarks()
                 continue;
             node->setData(0, InEffectRole, on);
             node->setIcon(0, on ? FInEffectIcon : QIcon());
-            node->setData(0, Qt::AccessibleDescriptionRole, on ? QStringLiteral("in effect") : QString());
+            node->setData(0, Qt::AccessibleDescriptionRole, on ? QCoreApplication::translate("TqxIPSetManager", "in effect") : QString());
         }
     }
     if (FTrayIcon)
@@ -112,12 +112,12 @@ void TqxIPSetManager::BuildIPSetTree()
             nodes << node;
             node->setData(0, IDRole, NodeID(t->CurrentId()));
             const QString details[6] = {
-                QStringLiteral("IP:") + shown(ip),
-                QStringLiteral("Subnet mask :") + shown(mask),
-                QStringLiteral("Def.Gateway :") + shown(gateway),
-                QStringLiteral("DNS :") + shown(dns),
-                QStringLiteral("DHCP :") + shown(dhcp),
-                QStringLiteral("Connection Name:") +
+                QCoreApplication::translate("TqxIPSetManager", "IP:") + shown(ip),
+                QCoreApplication::translate("TqxIPSetManager", "Subnet mask :") + shown(mask),
+                QCoreApplication::translate("TqxIPSetManager", "Def.Gateway :") + shown(gateway),
+                QCoreApplication::translate("TqxIPSetManager", "DNS :") + shown(dns),
+                QCoreApplication::translate("TqxIPSetManager", "DHCP :") + shown(dhcp),
+                QCoreApplication::translate("TqxIPSetManager", "Connection Name:") +
                     (connection.IsReadable() ? GetConnectionName(connection.AsInteger()) : QString()),
             };
             for (const QString& line : details)
@@ -140,7 +140,7 @@ QVariant TqxIPSetManager::NodeID(const QVariant& storedId)
 int TqxIPSetManager::PickedID(const QVariant& nodeId)
 {
     if (!TqxTable::IsUsableId(nodeId))
-        throw EqxError(QStringLiteral("The IP set with the ID %1 cannot be picked: IDs run from 1 to 2147483647")
+        throw EqxError(QCoreApplication::translate("TqxIPSetManager", "The IP set with the ID %1 cannot be picked: IDs run from 1 to 2147483647")
                            .arg(nodeId.toString())
                            .toStdString());
     return nodeId.toInt();
@@ -155,7 +155,11 @@ void TqxIPSetManager::BuildAdapterTree()
 
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     const auto line = [](const char* format, const std::string& value) {
-        return QString::fromStdString(FormatS(format, value));
+        return QCoreApplication::translate("TqxIPSetManager", format).arg(QString::fromStdString(value));
+    };
+    const auto yesNo = [](bool value) {
+        return (value ? QCoreApplication::translate("TqxIPSetManager", "True")
+                      : QCoreApplication::translate("TqxIPSetManager", "False")).toStdString();
     };
     // A flag's line is known by its caption, whatever it says after it.
     const auto flag = [&](const char* key, const char* format, const std::string& value) {
@@ -177,25 +181,27 @@ void TqxIPSetManager::BuildAdapterTree()
         node.Bold = true;
         node.DataRole = AdapterNameRole;
         node.Data = node.Key;
-        node.Children.push_back(flag("MacAddress", "MacAddress   : %s", a.MacAddress()));
-        node.Children.push_back(flag("DHCP Enabled", "DHCP Enabled : %s", BoolToStr(a.DHCPEnabled())));
-        node.Children.push_back(flag("WINS Enabled", "WINS Enabled : %s", BoolToStr(a.HasWINS())));
+        node.Children.push_back(flag("MacAddress", QT_TRANSLATE_NOOP("TqxIPSetManager", "MacAddress   : %1"), a.MacAddress()));
+        node.Children.push_back(
+            flag("DHCP Enabled", QT_TRANSLATE_NOOP("TqxIPSetManager", "DHCP Enabled : %1"), yesNo(a.DHCPEnabled())));
+        node.Children.push_back(
+            flag("WINS Enabled", QT_TRANSLATE_NOOP("TqxIPSetManager", "WINS Enabled : %1"), yesNo(a.HasWINS())));
         const std::pair<const char*, const TTextList*> sections[9] = {
-            {"IP Addresses", &a.IPAddressList()},
-            {"Subnet Mask", &a.IPMaskList()},
-            {"Gateway", &a.GatewayList()},
-            {"DHCP Server", &a.DHCPList()},
-            {"DNS Server", &a.DNSServerList()},
-            {"WINS Primary Server", &a.PrimaryWINSList()},
-            {"WINS Secondary Server", &a.SecondaryWINSList()},
-            {"Anycast IP Address List", &a.AnycastIPAddrList()},
-            {"MultiCast IP Address List", &a.MulticastIPAddrList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "IP Addresses"), &a.IPAddressList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "Subnet Mask"), &a.IPMaskList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "Gateway"), &a.GatewayList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "DHCP Server"), &a.DHCPList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "DNS Server"), &a.DNSServerList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "WINS Primary Server"), &a.PrimaryWINSList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "WINS Secondary Server"), &a.SecondaryWINSList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "Anycast IP Address List"), &a.AnycastIPAddrList()},
+            {QT_TRANSLATE_NOOP("TqxIPSetManager", "MultiCast IP Address List"), &a.MulticastIPAddrList()},
         };
         for (const auto& [caption, list] : sections) {
             // Adapters start collapsed with their sections already open, so one
             // click on an adapter shows everything it has.
             TTreeLine& section = node.Children.emplace_back();
-            section.Text = QLatin1String(caption);
+            section.Text = QCoreApplication::translate("TqxIPSetManager", caption);
             section.Bold = true;
             section.OpenWhenMade = true;
             for (const std::string& entry : *list)

@@ -25,7 +25,7 @@ template <class Describe>
 void Run(QSqlQuery& query, Describe&& what)
 {
     if (!query.exec())
-        Fail(QStringLiteral("%1 failed: %2").arg(what(), query.lastError().text()));
+        Fail(QCoreApplication::translate("TqxIPSetTransfer", "%1 failed: %2").arg(what(), query.lastError().text()));
 }
 
 // The store's write lock from BEGIN IMMEDIATE to commit; given back unchanged if not committed.
@@ -44,7 +44,7 @@ public:
             const QString locked =
                 QCoreApplication::translate("TqxIPSetTransfer", "another program kept the store locked for %1 s")
                     .arg(TqxIPSetTransfer::kLockWaitMs / 1000);
-            Fail(QStringLiteral("The import changed nothing: %1")
+            Fail(QCoreApplication::translate("TqxIPSetTransfer", "The import changed nothing: %1")
                      .arg(why.contains(QLatin1String("locked")) ? locked : why));
         }
     }
@@ -58,7 +58,7 @@ public:
     {
         QSqlQuery q(FDb);
         if (!q.exec(QStringLiteral("COMMIT")))
-            Fail(QStringLiteral("Committing the import failed: %1").arg(q.lastError().text()));
+            Fail(QCoreApplication::translate("TqxIPSetTransfer", "Committing the import failed: %1").arg(q.lastError().text()));
         FOpen = false;
     }
 
@@ -75,14 +75,14 @@ private:
 QString TImportReport::Text() const
 {
     if (!Refused.isEmpty())
-        return QStringLiteral("Nothing was imported. These IP sets were refused:\n") + Refused.join(QLatin1Char('\n'));
-    QString text = QStringLiteral("IP sets added: %1\nIP sets replaced: %2\nIP sets already stored: %3\n")
+        return QCoreApplication::translate("TqxIPSetTransfer", "Nothing was imported. These IP sets were refused:\n") + Refused.join(QLatin1Char('\n'));
+    QString text = QCoreApplication::translate("TqxIPSetTransfer", "IP sets added: %1\nIP sets replaced: %2\nIP sets already stored: %3\n")
                        .arg(Added)
                        .arg(Replaced)
                        .arg(Identical);
     if (Repeated > 0)
         text += QCoreApplication::translate("TqxIPSetTransfer", "IP sets repeated in the file: %1\n").arg(Repeated);
-    return text + QStringLiteral("IP sets skipped: %1\nConnection names added: %2").arg(Skipped).arg(NewConnections);
+    return text + QCoreApplication::translate("TqxIPSetTransfer", "IP sets skipped: %1\nConnection names added: %2").arg(Skipped).arg(NewConnections);
 }
 
 TqxIPSetTransfer::TqxIPSetTransfer(TqxIPDBManager* store) : FStore(store) {}
@@ -96,7 +96,8 @@ TIPSetDocument TqxIPSetTransfer::Export(TExportReport* report) const
         if (const std::optional<TNameFault> fault = CheckConnectionName(name))
             r.LeftOut << QCoreApplication::translate("TqxIPSetTransfer",
                                                      "The connection name \"%1\" cannot be exported: %2")
-                             .arg(Q(ShownText(name)), Q(ConnectionNameFaultText(*fault, "it")));
+                             .arg(Q(ShownText(name)), //: The subject of a sentence: the connection name just named
+                             Q(ConnectionNameFaultText(*fault, QCoreApplication::translate("TqxIPSetTransfer", "it").toStdString())));
         else
             document.Connections.push_back(name);
     }
@@ -105,7 +106,10 @@ TIPSetDocument TqxIPSetTransfer::Export(TExportReport* report) const
         const QString name = Q(ShownText(stored[row].Name));
         // A value that cannot be read is not guessed at: the set is left out, as applying refuses it.
         if (const QString field = UnreadableStoredValue(FStore->IPSets(), static_cast<int>(row)); !field.isEmpty()) {
-            r.LeftOut << TqxIPSetApplier::UnreadableText(name, QStringLiteral("exported"), field);
+            r.LeftOut << TqxIPSetApplier::UnreadableText(
+                QCoreApplication::translate("TqxIPSetTransfer",
+                                            "The IP set \"%1\" cannot be exported: its %2 value cannot be read"),
+                name, field);
             continue;
         }
         TIPSetRecord set = stored[row];
@@ -136,16 +140,16 @@ TExportReport TqxIPSetTransfer::ExportToFile(const QString& path) const
     refuseOther();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        Fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        Fail(QCoreApplication::translate("TqxIPSetTransfer", "Cannot write %1: %2").arg(path, file.errorString()));
     // Every byte or nothing: a short write (a full disk) leaves the old file as it was.
     if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
         const QString why = file.errorString();
         file.cancelWriting();
-        Fail(QStringLiteral("Cannot write %1: %2").arg(path, why));
+        Fail(QCoreApplication::translate("TqxIPSetTransfer", "Cannot write %1: %2").arg(path, why));
     }
     refuseOther();
     if (!file.commit())
-        Fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        Fail(QCoreApplication::translate("TqxIPSetTransfer", "Cannot write %1: %2").arg(path, file.errorString()));
     return report;
 }
 
@@ -158,9 +162,9 @@ TImportReport TqxIPSetTransfer::ImportFile(const QString& path, const TConflictQ
     case TFileRead::TResult::NotARegularFile:
         Fail(QCoreApplication::translate("TqxIPSetTransfer", "Cannot read %1: it is not a regular file").arg(path));
     case TFileRead::TResult::TooLarge:
-        Fail(QStringLiteral("%1 is too large for an IP set export").arg(path));
+        Fail(QCoreApplication::translate("TqxIPSetTransfer", "%1 is too large for an IP set export").arg(path));
     default:
-        Fail(QStringLiteral("Cannot read %1: %2").arg(path, Q(read.Error)));
+        Fail(QCoreApplication::translate("TqxIPSetTransfer", "Cannot read %1: %2").arg(path, Q(read.Error)));
     }
     TIPSetDocument document;
     try {
@@ -197,7 +201,7 @@ TImportReport TqxIPSetTransfer::Import(const TIPSetDocument& document, const TCo
             Write(plan);
             transaction.Commit();
         } catch (const EqxError& e) {
-            Fail(QStringLiteral("Nothing was imported: %1").arg(Q(e.Message())));
+            Fail(QCoreApplication::translate("TqxIPSetTransfer", "Nothing was imported: %1").arg(Q(e.Message())));
         }
     }
     FStore->ConnectionNames()->Refresh();
@@ -212,7 +216,7 @@ void TqxIPSetTransfer::Write(const TImportPlan& plan)
     add.prepare(QStringLiteral("INSERT INTO Connections (CONNECTIONNAME) VALUES (?)"));
     for (const std::string& name : plan.NewConnections) {
         add.bindValue(0, Q(name));
-        Run(add, [&] { return QStringLiteral("Adding connection %1").arg(Q(name)); });
+        Run(add, [&] { return QCoreApplication::translate("TqxIPSetTransfer", "Adding connection %1").arg(Q(name)); });
     }
     // Names to IDs after the additions; the oldest row wins where a name is stored twice.
     // Kept as stored: an ID beyond what the program can name still names its own row.
@@ -220,7 +224,7 @@ void TqxIPSetTransfer::Write(const TImportPlan& plan)
     QSqlQuery read(db);
     read.setForwardOnly(true);
     read.prepare(QStringLiteral("SELECT ID, CONNECTIONNAME FROM Connections ORDER BY ID DESC"));
-    Run(read, [] { return QStringLiteral("Reading the connections"); });
+    Run(read, [] { return QCoreApplication::translate("TqxIPSetTransfer", "Reading the connections"); });
     while (read.next())
         ids.insert(read.value(1).toString(), read.value(0));
 
@@ -239,10 +243,10 @@ void TqxIPSetTransfer::Write(const TImportPlan& plan)
             q.bindValue(i++, v);
         if (action.Kind == TImportAction::TKind::Replace) {
             if (action.StoredId <= 0)
-                Fail(QStringLiteral("The stored IP set %1 cannot be replaced: its ID is outside 1 to 2147483647")
+                Fail(QCoreApplication::translate("TqxIPSetTransfer", "The stored IP set %1 cannot be replaced: its ID is outside 1 to 2147483647")
                          .arg(Q(s.Name)));
             q.bindValue(i, action.StoredId);
         }
-        Run(q, [&] { return QStringLiteral("Storing IP set %1").arg(Q(s.Name)); });
+        Run(q, [&] { return QCoreApplication::translate("TqxIPSetTransfer", "Storing IP set %1").arg(Q(s.Name)); });
     }
 }

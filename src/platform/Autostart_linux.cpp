@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string_view>
 #include <system_error>
+#include "common/qxTranslate.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -22,7 +23,7 @@ std::string ExecArgument(std::string_view argument)
     std::string out = quote ? "\"" : "";
     for (const char c : argument) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            throw EqxError("The program's path holds a control character; it cannot be started at sign-in");
+            throw EqxError(Tx("Autostart", "The program's path holds a control character; it cannot be started at sign-in"));
         if (c == '"' || c == '`' || c == '$')
             out += "\\\\";
         else if (c == '\\')
@@ -83,12 +84,12 @@ void WriteAutostartEntry(const std::string& path, const std::string& programPath
     file << entry;
     file.close();
     if (!file)
-        throw EqxError("The sign-in entry " + path + " could not be written: " +
-                       SystemErrorText(LastSystemErrorCode()));
+        throw EqxError(Fill(Tx("Autostart", "The sign-in entry %1 could not be written: %2"),
+                            {path, SystemErrorText(LastSystemErrorCode())}));
     fs::rename(partial, path, error);
     if (error) {
         const std::string reason = error.message();
         fs::remove(partial, error);
-        throw EqxError("The sign-in entry " + path + " could not be written: " + reason);
+        throw EqxError(Fill(Tx("Autostart", "The sign-in entry %1 could not be written: %2"), {path, reason}));
     }
 }

@@ -8,6 +8,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include "common/qxTranslate.h"
 
 namespace {
 // Releases a COM interface on every path.
@@ -34,8 +35,8 @@ struct ComScope {
 void Check(HRESULT result, const std::string& path)
 {
     if (FAILED(result))
-        throw EqxError("The sign-in shortcut " + path + " could not be written: " +
-                       SystemErrorText(static_cast<int>(result)));
+        throw EqxError(Fill(Tx("Autostart", "The sign-in shortcut %1 could not be written: %2"),
+                            {path, SystemErrorText(static_cast<int>(result))}));
 }
 }  // namespace
 

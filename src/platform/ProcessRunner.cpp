@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <thread>
+#include "common/qxTranslate.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -100,10 +101,10 @@ std::string FailureReason(const ProcessResult& result)
         return result.SystemError;
     if (result.TimedOut) {
         const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(result.TimeLimit).count();
-        return "stopped after " + std::to_string(seconds) + " seconds without finishing";
+        return Fill(Tx("ProcessRunner", "stopped after %1 seconds without finishing"), {std::to_string(seconds)});
     }
     if (result.ExitCode == 0)
         return {};
     const std::string line = FirstNonEmptyLine(result.Output);
-    return line.empty() ? "exit code " + std::to_string(result.ExitCode) : line;
+    return line.empty() ? Fill(Tx("ProcessRunner", "exit code %1"), {std::to_string(result.ExitCode)}) : line;
 }

@@ -4,6 +4,7 @@
 
 #include "common/qxError.h"
 #include "common/qxText.h"
+#include "common/qxTranslate.h"
 
 std::string TqxRegistry::ReadString(const std::string& Name)
 {
@@ -11,7 +12,7 @@ std::string TqxRegistry::ReadString(const std::string& Name)
     if (!ReadValue(Name, value) || value.Data.empty())
         return "";
     if (value.Type != kRegSz && value.Type != kRegExpandSz)
-        throw EqxError(FormatS("Invalid data type for '%s'", Name));
+        throw EqxError(Fill(Tx("Registry", "Invalid data type for '%1'"), {Name}));
     return value.Data.substr(0, value.Data.find('\0'));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include "common/qxTranslate.h"
 
 int LastSystemErrorCode() { return errno; }
 
@@ -11,5 +12,5 @@ std::string SystemErrorText(int code)
     // The GNU strerror_r may return a static text instead of filling the buffer.
     const char* text = strerror_r(code, buffer, sizeof buffer);
     std::string result = TrimErrorText(text ? text : "");
-    return result.empty() ? "System error " + std::to_string(code) : result;
+    return result.empty() ? Fill(Tx("SystemError", "System error %1"), {std::to_string(code)}) : result;
 }

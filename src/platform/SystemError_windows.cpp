@@ -3,6 +3,7 @@
 #include "platform/WideText.h"
 
 #include <windows.h>
+#include "common/qxTranslate.h"
 
 int LastSystemErrorCode() { return static_cast<int>(GetLastError()); }
 
@@ -19,5 +20,5 @@ std::string SystemErrorText(int code)
         result = TrimErrorText(WideToUtf8(std::wstring_view(buffer, length)));
     if (buffer)
         LocalFree(buffer);
-    return result.empty() ? "System error " + std::to_string(code) : result;
+    return result.empty() ? Fill(Tx("SystemError", "System error %1"), {std::to_string(code)}) : result;
 }

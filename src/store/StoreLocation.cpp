@@ -42,18 +42,18 @@ bool MakeStoreOnFirstStart(const StoreLocation& location)
     if (location.Portable)
         return false;
     if (location.Path.isEmpty())
-        throw EqxError("Cannot open the IP set store: the system names no data folder for this user");
+        throw EqxError(QCoreApplication::translate("TqxIPDBManager", "Cannot open the IP set store: the system names no data folder for this user").toStdString());
     const QFileInfo file(location.Path);
     if (file.exists() || file.isSymLink())
         return false;
     const auto cannotMake = [&location](const QString& cause) {
-        return EqxError(QStringLiteral("Cannot make the IP set store %1: %2")
+        return EqxError(QCoreApplication::translate("TqxIPDBManager", "Cannot make the IP set store %1: %2")
                             .arg(QDir::toNativeSeparators(location.Path), cause)
                             .toStdString());
     };
     const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder))
-        throw cannotMake(QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
+        throw cannotMake(QCoreApplication::translate("TqxIPDBManager", "the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
     // Made under a name of this process's own, then moved into place only while the
     // place is free: two first starts at once never write into, or remove, the
     // store the other one made.
@@ -68,7 +68,7 @@ bool MakeStoreOnFirstStart(const StoreLocation& location)
     if (!QFile::rename(draft, location.Path)) {
         QFile::remove(draft);
         if (!QFileInfo::exists(location.Path))
-            throw cannotMake(QStringLiteral("it cannot be put in its folder"));
+            throw cannotMake(QCoreApplication::translate("TqxIPDBManager", "it cannot be put in its folder"));
         return false;  // another start made it meanwhile
     }
     return true;
@@ -76,5 +76,5 @@ bool MakeStoreOnFirstStart(const StoreLocation& location)
 
 QString StoreMadeMessage(const QString& path)
 {
-    return QStringLiteral("Made a new, empty IP set store: %1").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("TqxIPDBManager", "Made a new, empty IP set store: %1").arg(QDir::toNativeSeparators(path));
 }

@@ -1,5 +1,6 @@
 #include "store/StoreSchema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -14,9 +15,9 @@ const char* const kConnectionsFields[2] = {"ID", "CONNECTIONNAME"};
 void CreateEmptyStore(const QString& path)
 {
     if (QFileInfo::exists(path))
-        throw EqxError(("refusing to overwrite " + path + ": the file exists").toStdString());
+        throw EqxError(QCoreApplication::translate("TqxIPDBManager", "refusing to overwrite %1: the file exists").arg(path).toStdString());
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
-        throw EqxError(("the folder of " + path + " does not exist").toStdString());
+        throw EqxError(QCoreApplication::translate("TqxIPDBManager", "the folder of %1 does not exist").arg(path).toStdString());
     const QString name = QStringLiteral("netvane-create-store");
     bool ok = true;
     QString error;
@@ -48,6 +49,6 @@ void CreateEmptyStore(const QString& path)
     QSqlDatabase::removeDatabase(name);
     if (!ok) {
         QFile::remove(path);  // no half-made store left behind
-        throw EqxError(("cannot create " + path + ": " + error).toStdString());
+        throw EqxError(QCoreApplication::translate("TqxIPDBManager", "cannot create %1: %2").arg(path, error).toStdString());
     }
 }

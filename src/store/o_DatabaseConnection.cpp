@@ -2,21 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUrl>
 
 #include <limits>
 
 #include "common/qxError.h"
 #include "common/qxText.h"
-#include "store/StoreLocation.h"
-#include "store/StoreSchema.h"
 
 namespace {
 
@@ -38,7 +32,7 @@ QVariant Normalized(TqxTable::FieldKind kind, const QVariant& v)
         const qlonglong n = v.toLongLong(&ok);
         if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max() ||
             (v.typeId() == QMetaType::Double && static_cast<double>(n) != v.toDouble()))
-            Fail(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
+            Fail(QCoreApplication::translate("TqxTable", "'%1' is not a valid integer value").arg(v.toString()));
         return QVariant(static_cast<int>(n));
     }
     case TqxTable::FieldKind::Boolean:
@@ -48,7 +42,7 @@ QVariant Normalized(TqxTable::FieldKind kind, const QVariant& v)
                 return QVariant(true);
             if (s.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
                 return QVariant(false);
-            Fail(QStringLiteral("'%1' is not a valid boolean value").arg(s));
+            Fail(QCoreApplication::translate("TqxTable", "'%1' is not a valid boolean value").arg(s));
         }
         return QVariant(v.toLongLong() != 0);
     case TqxTable::FieldKind::Text:
@@ -122,7 +116,7 @@ QString TqxTable::Quoted(const QString& identifier) const
 void TqxTable::RequireActive() const
 {
     if (!FActive)
-        Fail(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Cannot perform this operation on a closed dataset").arg(FTableName));
 }
 
 void TqxTable::Open(const QStringList& requiredFields, bool readRows)
@@ -144,13 +138,13 @@ void TqxTable::Open(const QStringList& requiredFields, bool readRows)
             FKinds << FieldKind::Text;
     }
     if (FFieldNames.isEmpty())
-        Fail(QStringLiteral("the table %1 is missing").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "the table %1 is missing").arg(FTableName));
     for (const QString& f : requiredFields)
         if (FieldIndex(f) < 0)
-            Fail(QStringLiteral("the table %1 has no column %2").arg(FTableName, f));
+            Fail(QCoreApplication::translate("TqxTable", "the table %1 has no column %2").arg(FTableName, f));
     FIdField = FieldIndex(QStringLiteral("ID"));
     if (FIdField < 0 || FKinds[FIdField] != FieldKind::Integer)
-        Fail(QStringLiteral("the table %1 has no integer key column ID").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "the table %1 has no integer key column ID").arg(FTableName));
     FActive = true;
     if (readRows) {
         LoadRows();
@@ -198,7 +192,7 @@ int TqxTable::RequireField(const QString& name) const
 {
     const int i = FieldIndex(name);
     if (i < 0)
-        Fail(QStringLiteral("%1: Field '%2' not found").arg(FTableName, name));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Field '%2' not found").arg(FTableName, name));
     return i;
 }
 
@@ -241,7 +235,7 @@ QVariant TqxTable::CurrentId() const
 void TqxTable::FailInStore(const QString& message) const
 {
     Fail(FStorePath.isEmpty() ? message
-                              : QStringLiteral("IP set store %1: %2").arg(QDir::toNativeSeparators(FStorePath), message));
+                              : QCoreApplication::translate("TqxTable", "IP set store %1: %2").arg(QDir::toNativeSeparators(FStorePath), message));
 }
 
 QVector<QVariant> TqxTable::RowOf(const QSqlQuery& query) const
@@ -280,9 +274,9 @@ QVariant TqxTable::CurrentValue(int field) const
 void TqxTable::AssignValue(int field, const QVariant& value)
 {
     if (FState == TDataSetState::dsBrowse)
-        Fail(QStringLiteral("%1: Dataset not in edit or insert mode").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Dataset not in edit or insert mode").arg(FTableName));
     if (field == FIdField)
-        Fail(QStringLiteral("%1: Field '%2' cannot be modified").arg(FTableName, FFieldNames[field]));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Field '%2' cannot be modified").arg(FTableName, FFieldNames[field]));
     FPending[field] = Normalized(FKinds[field], value);
     FAssigned[field] = true;
     emit CurrentChanged();
@@ -444,10 +438,10 @@ void TqxTable::Post()
         back.setForwardOnly(true);
         if (rowId.isNull() ||
             !back.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(ColumnList(), Quoted(FTableName))))
-            FailInStore(QStringLiteral("the new row was not added to the table %1").arg(FTableName));
+            FailInStore(QCoreApplication::translate("TqxTable", "the new row was not added to the table %1").arg(FTableName));
         back.addBindValue(rowId);
         if (!back.exec() || !back.next())
-            FailInStore(QStringLiteral("the new row was not added to the table %1").arg(FTableName));
+            FailInStore(QCoreApplication::translate("TqxTable", "the new row was not added to the table %1").arg(FTableName));
         FPending = RowOf(back);
         FRows.push_back(FPending);
         FCurrent = FRows.size() - 1;
@@ -494,7 +488,7 @@ void TqxTable::Delete()
         return Cancel();  // a row never posted has nothing to delete
     Cancel();
     if (FCurrent < 0)
-        Fail(QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(FTableName));
+        Fail(QCoreApplication::translate("TqxTable", "%1: Cannot perform this operation on an empty dataset").arg(FTableName));
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery q(db);
     if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(Quoted(FTableName), Quoted(FFieldNames[FIdField]))))
@@ -509,147 +503,4 @@ void TqxTable::Delete()
     FEof = FRows.isEmpty();
     emit DataChanged();
     emit CurrentChanged();
-}
-
-// ---- TqxIPDBManager ---------------------------------------------------------
-
-namespace {
-
-QString OpenFailure(const QString& path, const QString& cause)
-{
-    return QStringLiteral("Cannot open the IP set store %1: %2").arg(QDir::toNativeSeparators(path), cause);
-}
-
-// Everything that can be told from the outside before SQLite touches the file.
-void CheckStoreFile(const QString& path)
-{
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir())
-        Fail(OpenFailure(path, QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath()))));
-    if (!file.exists())
-        Fail(OpenFailure(path, QStringLiteral("the file does not exist (netvane-db create makes an empty store)")));
-    if (!file.isFile())
-        Fail(OpenFailure(path, QStringLiteral("it is not a file")));
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        Fail(OpenFailure(path, QStringLiteral("the file cannot be read (%1)").arg(f.errorString())));
-    const QByteArray head = f.read(100);
-    if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) {
-        if (head.contains("Standard Jet DB") || head.contains("Standard ACE DB"))
-            Fail(OpenFailure(path, QStringLiteral("it is an old Jet/Access database; Netvane keeps its IP sets in an SQLite "
-                                                  "store (netvane-db create makes an empty one)")));
-        Fail(OpenFailure(path, QStringLiteral("the file is not an SQLite database")));
-    }
-    if (!file.isWritable())
-        Fail(OpenFailure(path, QStringLiteral("the file is read-only")));
-    if (!folder.isWritable())
-        Fail(OpenFailure(path, QStringLiteral("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()))));
-}
-
-template <std::size_t N>
-QStringList FieldList(const char* const (&fields)[N])
-{
-    QStringList out;
-    for (const char* f : fields)
-        out << QLatin1String(f);
-    return out;
-}
-
-void OpenConnection(QSqlDatabase& db, const QString& path, int lockWaitMs)
-{
-    // A file: URI with mode=rw: SQLite opens the existing file and never creates one.
-    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    uri.setQuery(QStringLiteral("mode=rw"));
-    db.setDatabaseName(QString::fromUtf8(uri.toEncoded()));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMs));
-    if (!db.open())
-        Fail(db.lastError().text());
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA schema_version")))
-        Fail(q.lastError().databaseText());
-    // Take the write lock once and give it back: a read-only or locked store
-    // is refused now rather than at the user's first save.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        Fail(q.lastError().databaseText().contains(QLatin1String("locked"))
-                 ? QStringLiteral("the database is locked by another program")
-                 : q.lastError().databaseText());
-    q.exec(QStringLiteral("ROLLBACK"));
-}
-
-QPointer<TqxIPDBManager> gIPDBManager;
-int gConnectionCounter = 0;
-
-}  // namespace
-
-TqxIPDBManager::TqxIPDBManager(QObject* owner)
-    : QObject(owner),
-      FConnectionName(QStringLiteral("netvane-store-%1").arg(++gConnectionCounter)),
-      FIPSets(new TqxTable(this)),
-      FConnectionNames(new TqxTable(this))
-{
-    FIPSets->setObjectName(QStringLiteral("IPSets"));
-    FConnectionNames->setObjectName(QStringLiteral("ConnectionNames"));
-}
-
-TqxIPDBManager::~TqxIPDBManager() { Disconnect(); }
-
-void TqxIPDBManager::Disconnect()
-{
-    if (!QSqlDatabase::contains(FConnectionName))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(FConnectionName);
-}
-
-QString TqxIPDBManager::DefaultDatabasePath()
-{
-    QString folder = QCoreApplication::applicationDirPath();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder + QStringLiteral("DataBase/") + QStringLiteral("ipdb.ipdb");
-}
-
-void TqxIPDBManager::InitializeDataBase(SetRows rows)
-{
-    const StoreLocation where = UsersStoreLocation();
-    FMadeStorePath = MakeStoreOnFirstStart(where) ? where.Path : QString();
-    InitializeDataBase(where.Path, rows);
-}
-
-void TqxIPDBManager::InitializeDataBase(const QString& path, SetRows rows)
-{
-    CheckStoreFile(path);
-    Disconnect();
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FConnectionName);
-        try {
-            OpenConnection(db, path, FLockWaitMs);
-            FIPSets->SetConnectionName(FConnectionName);
-            FIPSets->SetTableName(QStringLiteral("IPSets"));
-            FConnectionNames->SetConnectionName(FConnectionName);
-            FConnectionNames->SetTableName(QStringLiteral("Connections"));
-            FIPSets->Open(FieldList(kIPSetsFields), rows == SetRows::Now);
-            FConnectionNames->Open(FieldList(kConnectionsFields));
-            FIPSets->SetStorePath(path);
-            FConnectionNames->SetStorePath(path);
-        } catch (const EqxError& e) {
-            failure = QString::fromStdString(e.Message());
-        }
-    }
-    if (!failure.isEmpty()) {
-        Disconnect();
-        Fail(OpenFailure(path, failure));
-    }
-}
-
-TqxIPDBManager* IPDBManager()
-{
-    if (!gIPDBManager)
-        gIPDBManager = new TqxIPDBManager(QCoreApplication::instance());
-    return gIPDBManager;
 }
