@@ -643,7 +643,7 @@ Ohne Option öffnet es das Fenster oder holt das bereits geöffnete in den Vorde
 <context>
     <name>TFrmAbout</name>
     <message>
-        <location filename="../src/dialogs/f_About.cpp" line="+61"/>
+        <location filename="../src/dialogs/f_About.cpp" line="+62"/>
         <source>Quorvex - About...</source>
         <translation>Quorvex - Info...</translation>
     </message>
@@ -828,7 +828,7 @@ Erstellt mit C++ und Qt.</translation>
 <context>
     <name>TFrmMain</name>
     <message>
-        <location filename="../src/app/f_main.cpp" line="+138"/>
+        <location filename="../src/app/f_main.cpp" line="+140"/>
         <location line="+37"/>
         <source>Manage Connections</source>
         <translation>Verbindungen verwalten</translation>
@@ -1160,7 +1160,7 @@ In der Datei: %3</translation>
 <context>
     <name>TFrmManageConnections</name>
     <message>
-        <location filename="../src/dialogs/f_manageconnections.cpp" line="+294"/>
+        <location filename="../src/dialogs/f_manageconnections.cpp" line="+296"/>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
     </message>
@@ -1182,7 +1182,7 @@ Control Panel - &gt;Network Connections.</source>
 Systemsteuerung - &gt;Netzwerkverbindungen angezeigt werden.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Connection Name</source>
         <translation>Verbindungsname</translation>
     </message>
@@ -1195,12 +1195,12 @@ Systemsteuerung - &gt;Netzwerkverbindungen angezeigt werden.</translation>
 <context>
     <name>TFrmWaitBox</name>
     <message>
-        <location filename="../src/app/f_WaitBox.cpp" line="+16"/>
+        <location filename="../src/app/f_WaitBox.cpp" line="+18"/>
         <source>[ Netvane Ver3 ]  Please wait...</source>
         <translation>[ Netvane Ver3 ]  Bitte warten...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Please wait while Netvane is applying the changes....</source>
         <translation>Bitte warten Sie, während Netvane die Änderungen anwendet....</translation>
     </message>
@@ -1231,12 +1231,12 @@ Systemsteuerung - &gt;Netzwerkverbindungen angezeigt werden.</translation>
 <context>
     <name>TqxFileInfoListView</name>
     <message>
-        <location filename="../src/controls/o_FileInfoListView.cpp" line="+36"/>
+        <location filename="../src/controls/o_FileInfoListView.cpp" line="+38"/>
         <source>%1 file does not exist!</source>
         <translation>Die Datei %1 existiert nicht!</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+21"/>
         <source>Key</source>
         <translation>Schlüssel</translation>
     </message>

@@ -643,7 +643,7 @@ Sin opciones, abre la ventana o trae al frente la que ya está abierta.</transla
 <context>
     <name>TFrmAbout</name>
     <message>
-        <location filename="../src/dialogs/f_About.cpp" line="+61"/>
+        <location filename="../src/dialogs/f_About.cpp" line="+62"/>
         <source>Quorvex - About...</source>
         <translation>Quorvex - Acerca de...</translation>
     </message>
@@ -828,7 +828,7 @@ Creado con C++ y Qt.</translation>
 <context>
     <name>TFrmMain</name>
     <message>
-        <location filename="../src/app/f_main.cpp" line="+138"/>
+        <location filename="../src/app/f_main.cpp" line="+140"/>
         <location line="+37"/>
         <source>Manage Connections</source>
         <translation>Administrar conexiones</translation>
@@ -1160,7 +1160,7 @@ En el archivo: %3</translation>
 <context>
     <name>TFrmManageConnections</name>
     <message>
-        <location filename="../src/dialogs/f_manageconnections.cpp" line="+294"/>
+        <location filename="../src/dialogs/f_manageconnections.cpp" line="+296"/>
         <source>Confirm</source>
         <translation>Confirmar</translation>
     </message>
@@ -1182,7 +1182,7 @@ Control Panel - &gt;Network Connections.</source>
 Panel de control - &gt;Conexiones de red.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Connection Name</source>
         <translation>Nombre de conexión</translation>
     </message>
@@ -1195,12 +1195,12 @@ Panel de control - &gt;Conexiones de red.</translation>
 <context>
     <name>TFrmWaitBox</name>
     <message>
-        <location filename="../src/app/f_WaitBox.cpp" line="+16"/>
+        <location filename="../src/app/f_WaitBox.cpp" line="+18"/>
         <source>[ Netvane Ver3 ]  Please wait...</source>
         <translation>[ Netvane Ver3 ]  Espere, por favor...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Please wait while Netvane is applying the changes....</source>
         <translation>Espere mientras Netvane aplica los cambios....</translation>
     </message>
@@ -1231,12 +1231,12 @@ Panel de control - &gt;Conexiones de red.</translation>
 <context>
     <name>TqxFileInfoListView</name>
     <message>
-        <location filename="../src/controls/o_FileInfoListView.cpp" line="+36"/>
+        <location filename="../src/controls/o_FileInfoListView.cpp" line="+38"/>
         <source>%1 file does not exist!</source>
         <translation>¡El archivo %1 no existe!</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+21"/>
         <source>Key</source>
         <translation>Clave</translation>
     </message>

@@ -20,22 +20,22 @@
     <message>
         <location line="+10"/>
         <source>%1 was not applied. Setting the address and the DNS server failed: %2</source>
-        <translation>%1 n&apos;a pas été appliqué. La définition de l&apos;adresse et du serveur DNS a échoué : %2</translation>
+        <translation>%1 n&apos;a pas été appliqué. La définition de l&apos;adresse et du serveur DNS a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 was not applied. Setting the address failed: %2 Setting the DNS server failed: %3</source>
-        <translation>%1 n&apos;a pas été appliqué. La définition de l&apos;adresse a échoué : %2 La définition du serveur DNS a échoué : %3</translation>
+        <translation>%1 n&apos;a pas été appliqué. La définition de l&apos;adresse a échoué&#xa0;: %2 La définition du serveur DNS a échoué&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was not applied. Setting the address failed: %2</source>
-        <translation>%1 n&apos;a pas été appliqué. La définition de l&apos;adresse a échoué : %2</translation>
+        <translation>%1 n&apos;a pas été appliqué. La définition de l&apos;adresse a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 was not applied. Setting the DNS server failed: %2</source>
-        <translation>%1 n&apos;a pas été appliqué. La définition du serveur DNS a échoué : %2</translation>
+        <translation>%1 n&apos;a pas été appliqué. La définition du serveur DNS a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -45,32 +45,32 @@
     <message>
         <location filename="../src/ipsets/ElevatedApply.cpp" line="+233"/>
         <source>%1 was not applied: no report file could be made for Netvane with administrator rights (%2)</source>
-        <translation>%1 n&apos;a pas été appliqué : aucun fichier de rapport n&apos;a pu être créé pour Netvane exécuté avec les droits d&apos;administrateur (%2)</translation>
+        <translation>%1 n&apos;a pas été appliqué&#xa0;: aucun fichier de rapport n&apos;a pu être créé pour Netvane exécuté avec les droits d&apos;administrateur (%2)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 was not applied: administrator rights were refused</source>
-        <translation>%1 n&apos;a pas été appliqué : les droits d&apos;administrateur ont été refusés</translation>
+        <translation>%1 n&apos;a pas été appliqué&#xa0;: les droits d&apos;administrateur ont été refusés</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 was not applied: Netvane could not start with administrator rights (%2)</source>
-        <translation>%1 n&apos;a pas été appliqué : Netvane n&apos;a pas pu démarrer avec les droits d&apos;administrateur (%2)</translation>
+        <translation>%1 n&apos;a pas été appliqué&#xa0;: Netvane n&apos;a pas pu démarrer avec les droits d&apos;administrateur (%2)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 may not have been applied: Netvane with administrator rights did not finish within %2 seconds</source>
-        <translation>%1 n&apos;a peut-être pas été appliqué : Netvane, exécuté avec les droits d&apos;administrateur, ne s&apos;est pas terminé dans les %2 secondes</translation>
+        <translation>%1 n&apos;a peut-être pas été appliqué&#xa0;: Netvane, exécuté avec les droits d&apos;administrateur, ne s&apos;est pas terminé dans les %2 secondes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 may not have been applied: Netvane with administrator rights ended without telling how it went (exit code %2)</source>
-        <translation>%1 n&apos;a peut-être pas été appliqué : Netvane, exécuté avec les droits d&apos;administrateur, s&apos;est terminé sans indiquer le résultat (code de sortie %2)</translation>
+        <translation>%1 n&apos;a peut-être pas été appliqué&#xa0;: Netvane, exécuté avec les droits d&apos;administrateur, s&apos;est terminé sans indiquer le résultat (code de sortie %2)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was not applied: Netvane with administrator rights refused it: %2</source>
-        <translation>%1 n&apos;a pas été appliqué : Netvane, exécuté avec les droits d&apos;administrateur, l&apos;a refusé : %2</translation>
+        <translation>%1 n&apos;a pas été appliqué&#xa0;: Netvane, exécuté avec les droits d&apos;administrateur, l&apos;a refusé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -78,18 +78,18 @@
     <message>
         <location filename="../src/platform/Autostart_linux.cpp" line="+26"/>
         <source>The program&apos;s path holds a control character; it cannot be started at sign-in</source>
-        <translation>Le chemin du programme contient un caractère de contrôle ; le programme ne peut pas être lancé à l&apos;ouverture de session</translation>
+        <translation>Le chemin du programme contient un caractère de contrôle&#xa0;; le programme ne peut pas être lancé à l&apos;ouverture de session</translation>
     </message>
     <message>
         <location line="+61"/>
         <location line="+6"/>
         <source>The sign-in entry %1 could not be written: %2</source>
-        <translation>L&apos;entrée de démarrage automatique %1 n&apos;a pas pu être écrite : %2</translation>
+        <translation>L&apos;entrée de démarrage automatique %1 n&apos;a pas pu être écrite&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/platform/Autostart_windows.cpp" line="+38"/>
         <source>The sign-in shortcut %1 could not be written: %2</source>
-        <translation>Le raccourci de démarrage automatique %1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>Le raccourci de démarrage automatique %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -103,7 +103,7 @@
     <message>
         <location line="-8"/>
         <source>%1 IP sets are named &quot;%2&quot;; give one of them another name to apply it</source>
-        <translation>%1 profils IP s&apos;appellent &quot;%2&quot; ; renommez l&apos;un d&apos;eux pour l&apos;appliquer</translation>
+        <translation>%1 profils IP s&apos;appellent &quot;%2&quot;&#xa0;; renommez l&apos;un d&apos;eux pour l&apos;appliquer</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -113,17 +113,17 @@
     <message>
         <location line="+5"/>
         <source>%1, so %2 was not applied; --force applies it anyway</source>
-        <translation>%1, donc %2 n&apos;a pas été appliqué ; --force l&apos;applique malgré tout</translation>
+        <translation>%1, donc %2 n&apos;a pas été appliqué&#xa0;; --force l&apos;applique malgré tout</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1; applying %2 all the same, as --force asks.</source>
-        <translation>%1 ; %2 est tout de même appliqué, comme le demande --force.</translation>
+        <translation>%1&#xa0;; %2 est tout de même appliqué, comme le demande --force.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Lists the stored IP sets, one a line, tab-separated: name, connection, then DHCP or the IP address, subnet mask, gateway and DNS server.</source>
-        <translation>Affiche les profils IP enregistrés, un par ligne, séparés par des tabulations : nom, connexion, puis DHCP ou l&apos;adresse IP, le masque de sous-réseau, la passerelle et le serveur DNS.</translation>
+        <translation>Affiche les profils IP enregistrés, un par ligne, séparés par des tabulations&#xa0;: nom, connexion, puis DHCP ou l&apos;adresse IP, le masque de sous-réseau, la passerelle et le serveur DNS.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -138,18 +138,18 @@
     <message>
         <location line="+9"/>
         <source>With --apply: applies the set even when another device on the network is found to use its address; without it that ends with exit status 1 and changes nothing.</source>
-        <translation>Avec --apply : applique le profil même si un autre appareil du réseau utilise déjà son adresse ; sans cette option, la commande se termine avec le code de sortie 1 sans rien modifier.</translation>
+        <translation>Avec --apply&#xa0;: applique le profil même si un autre appareil du réseau utilise déjà son adresse&#xa0;; sans cette option, la commande se termine avec le code de sortie 1 sans rien modifier.</translation>
     </message>
     <message>
         <location filename="../src/app/ConsoleTransfer.cpp" line="+31"/>
         <source>Exported to %1 (IP sets: %2, connection names: %3)</source>
-        <translation>Exporté vers %1 (profils IP : %2, noms de connexion : %3)</translation>
+        <translation>Exporté vers %1 (profils IP&#xa0;: %2, noms de connexion&#xa0;: %3)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>not everything was exported:
 </source>
-        <translation>tout n&apos;a pas été exporté :
+        <translation>tout n&apos;a pas été exporté&#xa0;:
 </translation>
     </message>
     <message>
@@ -160,12 +160,12 @@
     <message>
         <location line="+18"/>
         <source>the file holds more than one IP set named &quot;%1&quot;, with other values; nothing was imported. Choose with --on-conflict=replace, keep or skip</source>
-        <translation>le fichier contient plusieurs profils IP nommés &quot;%1&quot;, avec des valeurs différentes ; rien n&apos;a été importé. Choisissez avec --on-conflict=replace, keep ou skip</translation>
+        <translation>le fichier contient plusieurs profils IP nommés &quot;%1&quot;, avec des valeurs différentes&#xa0;; rien n&apos;a été importé. Choisissez avec --on-conflict=replace, keep ou skip</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>an IP set named &quot;%1&quot; is already stored with other values; nothing was imported. Choose with --on-conflict=replace, keep or skip</source>
-        <translation>un profil IP nommé &quot;%1&quot; est déjà enregistré avec d&apos;autres valeurs ; rien n&apos;a été importé. Choisissez avec --on-conflict=replace, keep ou skip</translation>
+        <translation>un profil IP nommé &quot;%1&quot; est déjà enregistré avec d&apos;autres valeurs&#xa0;; rien n&apos;a été importé. Choisissez avec --on-conflict=replace, keep ou skip</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -181,12 +181,12 @@
     <message>
         <location line="-2"/>
         <source>Adds the IP sets of an --export FILE to the store, all or none: each set is checked as the editor checks it, identical sets are passed over.</source>
-        <translation>Ajoute à la base les profils IP d&apos;un FICHIER créé par --export, tous ou aucun : chaque profil est vérifié comme dans l&apos;éditeur, les profils identiques sont ignorés.</translation>
+        <translation>Ajoute à la base les profils IP d&apos;un FICHIER créé par --export, tous ou aucun&#xa0;: chaque profil est vérifié comme dans l&apos;éditeur, les profils identiques sont ignorés.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>With --import: what to do with a set whose name is stored with other values (replace, keep both, skip); without it such a set stops the import.</source>
-        <translation>Avec --import : que faire d&apos;un profil dont le nom est déjà enregistré avec d&apos;autres valeurs (replace : remplacer, keep : conserver les deux, skip : ignorer) ; sans cette option, un tel profil arrête l&apos;importation.</translation>
+        <translation>Avec --import&#xa0;: que faire d&apos;un profil dont le nom est déjà enregistré avec d&apos;autres valeurs (replace&#xa0;: remplacer, keep&#xa0;: conserver les deux, skip&#xa0;: ignorer)&#xa0;; sans cette option, un tel profil arrête l&apos;importation.</translation>
     </message>
     <message>
         <location filename="../src/app/main.cpp" line="+66"/>
@@ -233,7 +233,7 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
     <message>
         <location line="+5"/>
         <source>--minimized starts the window; it does not go with --%1</source>
-        <translation>--minimized démarre la fenêtre ; cette option ne s&apos;utilise pas avec --%1</translation>
+        <translation>--minimized démarre la fenêtre&#xa0;; cette option ne s&apos;utilise pas avec --%1</translation>
     </message>
 </context>
 <context>
@@ -332,12 +332,12 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
     <message>
         <location line="+10"/>
         <source>Field &quot;connection&quot; of %1 is empty; null means no connection</source>
-        <translation>%1 a un champ &quot;connection&quot; vide ; null signifie aucune connexion</translation>
+        <translation>%1 a un champ &quot;connection&quot; vide&#xa0;; null signifie aucune connexion</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>The file is not an IP set export: it nests lists and objects more than %1 deep</source>
-        <translation>Le fichier n&apos;est pas un export de profils IP : il imbrique des listes et des objets sur plus de %1 niveaux</translation>
+        <translation>Le fichier n&apos;est pas un export de profils IP&#xa0;: il imbrique des listes et des objets sur plus de %1 niveaux</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -352,12 +352,12 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
     <message>
         <location line="+3"/>
         <source>The file is not an IP set export: its top level is not an object</source>
-        <translation>Le fichier n&apos;est pas un export de profils IP : son niveau supérieur n&apos;est pas un objet</translation>
+        <translation>Le fichier n&apos;est pas un export de profils IP&#xa0;: son niveau supérieur n&apos;est pas un objet</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The file is not an IP set export: &quot;format&quot; is not &quot;%1&quot;</source>
-        <translation>Le fichier n&apos;est pas un export de profils IP : &quot;format&quot; ne vaut pas &quot;%1&quot;</translation>
+        <translation>Le fichier n&apos;est pas un export de profils IP&#xa0;: &quot;format&quot; ne vaut pas &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -397,7 +397,7 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
     <message>
         <location filename="../src/controls/IPSetRules.cpp" line="+159"/>
         <source>Empty IP Set Name !! </source>
-        <translation>Nom de profil IP vide !! </translation>
+        <translation>Nom de profil IP vide&#xa0;!! </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -447,22 +447,22 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
     <message>
         <location line="+21"/>
         <source>IP Address %1 is invalid!</source>
-        <translation>L&apos;adresse IP %1 n&apos;est pas valide !</translation>
+        <translation>L&apos;adresse IP %1 n&apos;est pas valide&#xa0;!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>A static IP Set needs an IP Address!</source>
-        <translation>Un profil IP statique nécessite une adresse IP !</translation>
+        <translation>Un profil IP statique nécessite une adresse IP&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A static IP Set needs a Subnet Mask!</source>
-        <translation>Un profil IP statique nécessite un masque de sous-réseau !</translation>
+        <translation>Un profil IP statique nécessite un masque de sous-réseau&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subnet Mask %1 is invalid!</source>
-        <translation>Le masque de sous-réseau %1 n&apos;est pas valide !</translation>
+        <translation>Le masque de sous-réseau %1 n&apos;est pas valide&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -503,12 +503,12 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
     <message>
         <location line="+80"/>
         <source>Connection name %1 &quot;%2&quot;: %3</source>
-        <translation>Nom de connexion nº %1 &quot;%2&quot; : %3</translation>
+        <translation>Nom de connexion nº %1 &quot;%2&quot;&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IP set %1 &quot;%2&quot;: %3</source>
-        <translation>Profil IP nº %1 &quot;%2&quot; : %3</translation>
+        <translation>Profil IP nº %1 &quot;%2&quot;&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -598,7 +598,7 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
         <location filename="../src/adapters/NetworkChanges_linux.cpp" line="+83"/>
         <location filename="../src/adapters/NetworkChanges_windows.cpp" line="+27"/>
         <source>Cannot listen for network changes: %1</source>
-        <translation>Impossible de surveiller les changements du réseau : %1</translation>
+        <translation>Impossible de surveiller les changements du réseau&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -627,7 +627,7 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
     <message>
         <location filename="../src/adapters/SystemAddressCheck_windows.cpp" line="+61"/>
         <source>Windows found that another device on the network already uses %1, so it does not use the address</source>
-        <translation>Windows a détecté qu&apos;un autre appareil du réseau utilise déjà %1 ; il n&apos;utilise donc pas cette adresse</translation>
+        <translation>Windows a détecté qu&apos;un autre appareil du réseau utilise déjà %1&#xa0;; il n&apos;utilise donc pas cette adresse</translation>
     </message>
 </context>
 <context>
@@ -643,7 +643,7 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
 <context>
     <name>TFrmAbout</name>
     <message>
-        <location filename="../src/dialogs/f_About.cpp" line="+61"/>
+        <location filename="../src/dialogs/f_About.cpp" line="+62"/>
         <source>Quorvex - About...</source>
         <translation>Quorvex - À propos...</translation>
     </message>
@@ -711,32 +711,32 @@ Développée avec C++ et Qt.</translation>
     <message>
         <location line="+19"/>
         <source>IP Set Name :</source>
-        <translation>Nom du profil IP :</translation>
+        <translation>Nom du profil IP&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IP Address :</source>
-        <translation>Adresse IP :</translation>
+        <translation>Adresse IP&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subnet Mask:</source>
-        <translation>Masque de sous-réseau :</translation>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Def.Gateway :</source>
-        <translation>Passerelle par défaut :</translation>
+        <translation>Passerelle par défaut&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DNS :</source>
-        <translation>DNS :</translation>
+        <translation>DNS&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connection :</source>
-        <translation>Connexion :</translation>
+        <translation>Connexion&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -771,17 +771,17 @@ Développée avec C++ et Qt.</translation>
     <message>
         <location line="+154"/>
         <source>The IP set &quot;%1&quot; cannot be edited: its %2 value cannot be read</source>
-        <translation>Le profil IP &quot;%1&quot; ne peut pas être modifié : sa valeur %2 est illisible</translation>
+        <translation>Le profil IP &quot;%1&quot; ne peut pas être modifié&#xa0;: sa valeur %2 est illisible</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>IP Address %1 is invalid!</source>
-        <translation>L&apos;adresse IP %1 n&apos;est pas valide !</translation>
+        <translation>L&apos;adresse IP %1 n&apos;est pas valide&#xa0;!</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Empty IP Set Name !! </source>
-        <translation>Nom de profil IP vide !! </translation>
+        <translation>Nom de profil IP vide&#xa0;!! </translation>
     </message>
     <message>
         <location filename="../src/dialogs/f_IPSet_current.cpp" line="+17"/>
@@ -796,17 +796,17 @@ Développée avec C++ et Qt.</translation>
     <message>
         <location line="+38"/>
         <source>No connection is chosen: choose the connection whose current settings to take.</source>
-        <translation>Aucune connexion n&apos;est choisie : choisissez la connexion dont les paramètres actuels doivent être repris.</translation>
+        <translation>Aucune connexion n&apos;est choisie&#xa0;: choisissez la connexion dont les paramètres actuels doivent être repris.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No adapter carries %1 now: there are no current settings to take.</source>
-        <translation>Aucune carte réseau ne porte actuellement %1 : il n&apos;y a aucun paramètre actuel à reprendre.</translation>
+        <translation>Aucune carte réseau ne porte actuellement %1&#xa0;: il n&apos;y a aucun paramètre actuel à reprendre.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 has no IPv4 address now: there are no current settings to take.</source>
-        <translation>%1 n&apos;a pas d&apos;adresse IPv4 pour le moment : il n&apos;y a aucun paramètre actuel à reprendre.</translation>
+        <translation>%1 n&apos;a pas d&apos;adresse IPv4 pour le moment&#xa0;: il n&apos;y a aucun paramètre actuel à reprendre.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -817,18 +817,18 @@ Développée avec C++ et Qt.</translation>
     <message>
         <location line="-16"/>
         <source>The adapter %1 is no longer there: there are no current settings to take.</source>
-        <translation>La carte réseau %1 n&apos;est plus présente : il n&apos;y a aucun paramètre actuel à reprendre.</translation>
+        <translation>La carte réseau %1 n&apos;est plus présente&#xa0;: il n&apos;y a aucun paramètre actuel à reprendre.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The current settings of the adapter %1 were taken. No connection name is stored for it: choose its connection.</source>
-        <translation>Les paramètres actuels de la carte réseau %1 ont été repris. Aucun nom de connexion n&apos;est enregistré pour elle : choisissez sa connexion.</translation>
+        <translation>Les paramètres actuels de la carte réseau %1 ont été repris. Aucun nom de connexion n&apos;est enregistré pour elle&#xa0;: choisissez sa connexion.</translation>
     </message>
 </context>
 <context>
     <name>TFrmMain</name>
     <message>
-        <location filename="../src/app/f_main.cpp" line="+138"/>
+        <location filename="../src/app/f_main.cpp" line="+140"/>
         <location line="+37"/>
         <source>Manage Connections</source>
         <translation>Gérer les connexions</translation>
@@ -1013,7 +1013,7 @@ Pour toute autre information, veuillez consulter le fichier d&apos;aide.</transl
     <message>
         <location line="+89"/>
         <source>Are sure you want to delete the selected IP Set ?</source>
-        <translation>Voulez-vous vraiment supprimer le profil IP sélectionné ?</translation>
+        <translation>Voulez-vous vraiment supprimer le profil IP sélectionné&#xa0;?</translation>
     </message>
     <message>
         <location line="+116"/>
@@ -1070,8 +1070,8 @@ Earlier in the file: %2
 Later in the file: %3</source>
         <translation>Le fichier contient plusieurs profils IP nommés &quot;%1&quot;, avec des valeurs différentes.
 
-Plus haut dans le fichier : %2
-Plus bas dans le fichier : %3</translation>
+Plus haut dans le fichier&#xa0;: %2
+Plus bas dans le fichier&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1081,8 +1081,8 @@ Stored: %2
 In the file: %3</source>
         <translation>Un profil IP nommé &quot;%1&quot; est déjà enregistré avec d&apos;autres valeurs.
 
-Enregistré : %2
-Dans le fichier : %3</translation>
+Enregistré&#xa0;: %2
+Dans le fichier&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1128,13 +1128,13 @@ Dans le fichier : %3</translation>
         <location line="+4"/>
         <source>IP sets exported to %1, but not all:
 %2</source>
-        <translation>Profils IP exportés vers %1, mais pas tous :
+        <translation>Profils IP exportés vers %1, mais pas tous&#xa0;:
 %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Import cancelled; nothing was changed</source>
-        <translation>Importation annulée ; rien n&apos;a été modifié</translation>
+        <translation>Importation annulée&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <location filename="../src/app/f_main_signin.cpp" line="+15"/>
@@ -1160,14 +1160,14 @@ Dans le fichier : %3</translation>
 <context>
     <name>TFrmManageConnections</name>
     <message>
-        <location filename="../src/dialogs/f_manageconnections.cpp" line="+294"/>
+        <location filename="../src/dialogs/f_manageconnections.cpp" line="+296"/>
         <source>Confirm</source>
         <translation>Confirmer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Delete record?</source>
-        <translation>Supprimer l&apos;enregistrement ?</translation>
+        <translation>Supprimer l&apos;enregistrement&#xa0;?</translation>
     </message>
     <message>
         <location line="+61"/>
@@ -1182,7 +1182,7 @@ Control Panel - &gt;Network Connections.</source>
 Panneau de configuration - &gt;Connexions réseau.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Connection Name</source>
         <translation>Nom de connexion</translation>
     </message>
@@ -1195,12 +1195,12 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
 <context>
     <name>TFrmWaitBox</name>
     <message>
-        <location filename="../src/app/f_WaitBox.cpp" line="+16"/>
+        <location filename="../src/app/f_WaitBox.cpp" line="+18"/>
         <source>[ Netvane Ver3 ]  Please wait...</source>
         <translation>[ Netvane Ver3 ]  Veuillez patienter...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Please wait while Netvane is applying the changes....</source>
         <translation>Veuillez patienter pendant que Netvane applique les modifications....</translation>
     </message>
@@ -1231,12 +1231,12 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
 <context>
     <name>TqxFileInfoListView</name>
     <message>
-        <location filename="../src/controls/o_FileInfoListView.cpp" line="+36"/>
+        <location filename="../src/controls/o_FileInfoListView.cpp" line="+38"/>
         <source>%1 file does not exist!</source>
-        <translation>Le fichier %1 n&apos;existe pas !</translation>
+        <translation>Le fichier %1 n&apos;existe pas&#xa0;!</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+21"/>
         <source>Key</source>
         <translation>Clé</translation>
     </message>
@@ -1301,12 +1301,12 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
     <message>
         <location filename="../src/store/StoreLocation.cpp" line="+45"/>
         <source>Cannot open the IP set store: the system names no data folder for this user</source>
-        <translation>Impossible d&apos;ouvrir la base des profils IP : le système n&apos;indique aucun dossier de données pour cet utilisateur</translation>
+        <translation>Impossible d&apos;ouvrir la base des profils IP&#xa0;: le système n&apos;indique aucun dossier de données pour cet utilisateur</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot make the IP set store %1: %2</source>
-        <translation>Impossible de créer la base des profils IP %1 : %2</translation>
+        <translation>Impossible de créer la base des profils IP %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1321,12 +1321,12 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
     <message>
         <location line="+8"/>
         <source>Made a new, empty IP set store: %1</source>
-        <translation>Nouvelle base des profils IP vide créée : %1</translation>
+        <translation>Nouvelle base des profils IP vide créée&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/store/StoreSchema.cpp" line="+18"/>
         <source>refusing to overwrite %1: the file exists</source>
-        <translation>refus d&apos;écraser %1 : le fichier existe</translation>
+        <translation>refus d&apos;écraser %1&#xa0;: le fichier existe</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1336,12 +1336,12 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
     <message>
         <location line="+32"/>
         <source>cannot create %1: %2</source>
-        <translation>impossible de créer %1 : %2</translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/store/o_IPDBManager.cpp" line="+23"/>
         <source>Cannot open the IP set store %1: %2</source>
-        <translation>Impossible d&apos;ouvrir la base des profils IP %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir la base des profils IP %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1366,7 +1366,7 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
     <message>
         <location line="+4"/>
         <source>it is an old Jet/Access database; Netvane keeps its IP sets in an SQLite store (netvane-db create makes an empty one)</source>
-        <translation>c&apos;est une ancienne base de données Jet/Access ; Netvane conserve ses profils IP dans une base SQLite (netvane-db create en crée une vide)</translation>
+        <translation>c&apos;est une ancienne base de données Jet/Access&#xa0;; Netvane conserve ses profils IP dans une base SQLite (netvane-db create en crée une vide)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1399,7 +1399,7 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
     <message>
         <location line="+39"/>
         <source>IP Address %1 is invalid!</source>
-        <translation>L&apos;adresse IP %1 n&apos;est pas valide !</translation>
+        <translation>L&apos;adresse IP %1 n&apos;est pas valide&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1407,7 +1407,7 @@ Panneau de configuration - &gt;Connexions réseau.</translation>
     <message>
         <location filename="../src/ipsets/IPSetApplier.cpp" line="+17"/>
         <source>The IP set &quot;%1&quot; cannot be applied: its %2 value cannot be read</source>
-        <translation>Le profil IP &quot;%1&quot; ne peut pas être appliqué : sa valeur %2 est illisible</translation>
+        <translation>Le profil IP &quot;%1&quot; ne peut pas être appliqué&#xa0;: sa valeur %2 est illisible</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1426,7 +1426,7 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
     <message>
         <location line="+8"/>
         <source>The IP set &quot;%1&quot; cannot be applied: %2</source>
-        <translation>Le profil IP &quot;%1&quot; ne peut pas être appliqué : %2</translation>
+        <translation>Le profil IP &quot;%1&quot; ne peut pas être appliqué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1441,7 +1441,7 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
     <message>
         <location line="+58"/>
         <source>IP Changed successfully!</source>
-        <translation>Adresse IP modifiée avec succès !</translation>
+        <translation>Adresse IP modifiée avec succès&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1454,37 +1454,37 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
     <message>
         <location line="+47"/>
         <source>IP:</source>
-        <translation>IP :</translation>
+        <translation>IP&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subnet mask :</source>
-        <translation>Masque de sous-réseau :</translation>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Def.Gateway :</source>
-        <translation>Passerelle par défaut :</translation>
+        <translation>Passerelle par défaut&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DNS :</source>
-        <translation>DNS :</translation>
+        <translation>DNS&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DHCP :</source>
-        <translation>DHCP :</translation>
+        <translation>DHCP&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connection Name:</source>
-        <translation>Nom de connexion :</translation>
+        <translation>Nom de connexion&#xa0;:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The IP set with the ID %1 cannot be picked: IDs run from 1 to 2147483647</source>
-        <translation>Le profil IP d&apos;identifiant %1 ne peut pas être sélectionné : les identifiants vont de 1 à 2147483647</translation>
+        <translation>Le profil IP d&apos;identifiant %1 ne peut pas être sélectionné&#xa0;: les identifiants vont de 1 à 2147483647</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1499,17 +1499,17 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
     <message>
         <location line="+22"/>
         <source>MacAddress   : %1</source>
-        <translation>Adresse MAC : %1</translation>
+        <translation>Adresse MAC&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DHCP Enabled : %1</source>
-        <translation>DHCP activé : %1</translation>
+        <translation>DHCP activé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WINS Enabled : %1</source>
-        <translation>WINS activé : %1</translation>
+        <translation>WINS activé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1559,7 +1559,7 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
     <message>
         <location line="+82"/>
         <source>%1 is already used by the device %2 on %3. Apply %4 anyway?</source>
-        <translation>L&apos;adresse %1 est déjà utilisée par l&apos;appareil %2 sur %3. Appliquer %4 malgré tout ?</translation>
+        <translation>L&apos;adresse %1 est déjà utilisée par l&apos;appareil %2 sur %3. Appliquer %4 malgré tout&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1567,7 +1567,7 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
     <message>
         <location filename="../src/ipsets/o_IPSetTransfer.cpp" line="+28"/>
         <source>%1 failed: %2</source>
-        <translation>%1 a échoué : %2</translation>
+        <translation>%1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -1577,18 +1577,18 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
     <message>
         <location line="+2"/>
         <source>The import changed nothing: %1</source>
-        <translation>L&apos;importation n&apos;a rien modifié : %1</translation>
+        <translation>L&apos;importation n&apos;a rien modifié&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Committing the import failed: %1</source>
-        <translation>La validation de l&apos;importation a échoué : %1</translation>
+        <translation>La validation de l&apos;importation a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Nothing was imported. These IP sets were refused:
 </source>
-        <translation>Rien n&apos;a été importé. Ces profils IP ont été refusés :
+        <translation>Rien n&apos;a été importé. Ces profils IP ont été refusés&#xa0;:
 </translation>
     </message>
     <message>
@@ -1597,29 +1597,29 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
 IP sets replaced: %2
 IP sets already stored: %3
 </source>
-        <translation>Profils IP ajoutés : %1
-Profils IP remplacés : %2
-Profils IP déjà enregistrés : %3
+        <translation>Profils IP ajoutés&#xa0;: %1
+Profils IP remplacés&#xa0;: %2
+Profils IP déjà enregistrés&#xa0;: %3
 </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>IP sets repeated in the file: %1
 </source>
-        <translation>Profils IP répétés dans le fichier : %1
+        <translation>Profils IP répétés dans le fichier&#xa0;: %1
 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IP sets skipped: %1
 Connection names added: %2</source>
-        <translation>Profils IP ignorés : %1
-Noms de connexion ajoutés : %2</translation>
+        <translation>Profils IP ignorés&#xa0;: %1
+Noms de connexion ajoutés&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The connection name &quot;%1&quot; cannot be exported: %2</source>
-        <translation>Le nom de connexion &quot;%1&quot; ne peut pas être exporté : %2</translation>
+        <translation>Le nom de connexion &quot;%1&quot; ne peut pas être exporté&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1630,29 +1630,29 @@ Noms de connexion ajoutés : %2</translation>
     <message>
         <location line="+10"/>
         <source>The IP set &quot;%1&quot; cannot be exported: its %2 value cannot be read</source>
-        <translation>Le profil IP &quot;%1&quot; ne peut pas être exporté : sa valeur %2 est illisible</translation>
+        <translation>Le profil IP &quot;%1&quot; ne peut pas être exporté&#xa0;: sa valeur %2 est illisible</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The IP set &quot;%1&quot; cannot be exported: %2</source>
-        <translation>Le profil IP &quot;%1&quot; ne peut pas être exporté : %2</translation>
+        <translation>Le profil IP &quot;%1&quot; ne peut pas être exporté&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cannot write %1: it is not a regular file; nothing was written</source>
-        <translation>Impossible d&apos;écrire %1 : ce n&apos;est pas un fichier ordinaire ; rien n&apos;a été écrit</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: ce n&apos;est pas un fichier ordinaire&#xa0;; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+5"/>
         <location line="+4"/>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Cannot read %1: it is not a regular file</source>
-        <translation>Impossible de lire %1 : ce n&apos;est pas un fichier ordinaire</translation>
+        <translation>Impossible de lire %1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1662,12 +1662,12 @@ Noms de connexion ajoutés : %2</translation>
     <message>
         <location line="+2"/>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Nothing was imported: %1</source>
-        <translation>Rien n&apos;a été importé : %1</translation>
+        <translation>Rien n&apos;a été importé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1682,7 +1682,7 @@ Noms de connexion ajoutés : %2</translation>
     <message>
         <location line="+19"/>
         <source>The stored IP set %1 cannot be replaced: its ID is outside 1 to 2147483647</source>
-        <translation>Le profil IP enregistré %1 ne peut pas être remplacé : son identifiant n&apos;est pas compris entre 1 et 2147483647</translation>
+        <translation>Le profil IP enregistré %1 ne peut pas être remplacé&#xa0;: son identifiant n&apos;est pas compris entre 1 et 2147483647</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1726,7 +1726,7 @@ Noms de connexion ajoutés : %2</translation>
     <message>
         <location line="+74"/>
         <source>%1: Cannot perform this operation on a closed dataset</source>
-        <translation>%1 : impossible d&apos;effectuer cette opération sur un jeu de données fermé</translation>
+        <translation>%1&#xa0;: impossible d&apos;effectuer cette opération sur un jeu de données fermé</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1746,22 +1746,22 @@ Noms de connexion ajoutés : %2</translation>
     <message>
         <location line="+48"/>
         <source>%1: Field &apos;%2&apos; not found</source>
-        <translation>%1 : champ &apos;%2&apos; introuvable</translation>
+        <translation>%1&#xa0;: champ &apos;%2&apos; introuvable</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>IP set store %1: %2</source>
-        <translation>Base des profils IP %1 : %2</translation>
+        <translation>Base des profils IP %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>%1: Dataset not in edit or insert mode</source>
-        <translation>%1 : le jeu de données n&apos;est pas en mode modification ou insertion</translation>
+        <translation>%1&#xa0;: le jeu de données n&apos;est pas en mode modification ou insertion</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: Field &apos;%2&apos; cannot be modified</source>
-        <translation>%1 : le champ &apos;%2&apos; ne peut pas être modifié</translation>
+        <translation>%1&#xa0;: le champ &apos;%2&apos; ne peut pas être modifié</translation>
     </message>
     <message>
         <location line="+162"/>
@@ -1772,7 +1772,7 @@ Noms de connexion ajoutés : %2</translation>
     <message>
         <location line="+47"/>
         <source>%1: Cannot perform this operation on an empty dataset</source>
-        <translation>%1 : impossible d&apos;effectuer cette opération sur un jeu de données vide</translation>
+        <translation>%1&#xa0;: impossible d&apos;effectuer cette opération sur un jeu de données vide</translation>
     </message>
 </context>
 <context>
