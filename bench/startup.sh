@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# Start-up to the main window on screen, with a store of N IP sets (default 1000),
-# against an empty Qt main window started the same way; runs alternate between the
-# two, so both see the same machine load. Medians and their ratio at the end.
+# Start-up with a store of N IP sets (default 1000) against an empty Qt main window
+# started the same way; runs alternate between the two, so both see the same machine
+# load. Each run is watched from outside (bench_window_probe): "shown" when the window
+# is first on screen, "ready" at its last visible change before it stays still for
+# QUIET_MS (default 1500), and the resident memory then. Medians and ratios at the end.
 # Runs under a session bus as a desktop has one (--no-bus: without, as on a bare X server).
-# Needs Xvfb, xdotool and dbus-run-session; runs the built programs from a temporary folder.
-#   bench/startup.sh [--no-bus] [BUILD_DIR] [N] [RUNS]
+# Needs Xvfb and dbus-run-session (and Xlib at build time, for the probe); runs the built programs
+# from a temporary folder.
+#   bench/startup.sh [--no-bus] [BUILD_DIR] [N] [RUNS] [QUIET_MS]
 set -euo pipefail
 if [[ ${1:-} == --no-bus ]]; then shift
 elif [[ -z ${NETVANE_STARTUP_BUS:-} ]]; then
   NETVANE_STARTUP_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
-build=${1:-build}; sets=${2:-1000}; runs=${3:-11}
+build=${1:-build}; sets=${2:-1000}; runs=${3:-11}; quiet=${4:-1500}
 dir=$(mktemp -d); xvfb=
 trap '[[ -n $xvfb ]] && kill $xvfb 2>/dev/null; rm -rf "$dir"' EXIT
-cp "$build/bin/netvane" "$build/bench/bench_empty_window" "$dir/"; mkdir "$dir/DataBase"
+cp "$build/bin/netvane" "$build/bench/bench_empty_window" "$build/bench/bench_window_probe" "$dir/"; mkdir "$dir/DataBase"
 "$build/bin/netvane-db" create "$dir/DataBase/ipdb.ipdb"
 {
   echo "BEGIN;"
@@ -35,28 +38,27 @@ for attempt in $(seq 1 20); do
 done
 [[ -n $xvfb ]] || { echo "no display could be started" >&2; exit 1; }
 
-# Milliseconds from start to the window named $2 being on screen.
-time_to_window() {
-  local start end pid
-  start=$(date +%s%N)
+# "SHOWN_MS READY_MS RSS_KB" for a start of $1, whose window is named $2.
+watch_start() {
   # A runtime folder of its own: a Netvane window the user has open would take the start over.
-  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$1" >/dev/null 2>"$dir/stderr" & pid=$!
-  # Polled in a tight loop: xdotool's own --sync waits in half-second steps.
-  until DISPLAY=$display xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "$1 ended without showing its window:" >&2; cat "$dir/stderr" >&2; exit 1; }
-  done
-  end=$(date +%s%N)
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo $(( (end - start) / 1000000 ))
+  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$dir/bench_window_probe" "$2" "$quiet" 30000 "$1" 2>"$dir/stderr" ||
+    { echo "$1 did not show a window that settled:" >&2; cat "$dir/stderr" >&2; exit 1; }
 }
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a/b}'; }
 
-netvane=(); empty=()
+nshown=(); nready=(); nrss=(); eshown=(); eready=(); erss=()
 for r in $(seq 1 "$runs"); do
-  n=$(time_to_window "$dir/netvane" '^Netvane Ver3$'); netvane+=("$n")
-  e=$(time_to_window "$dir/bench_empty_window" '^Empty Main Window$'); empty+=("$e")
-  echo "run $r: netvane $n ms with $sets IP sets, empty main window $e ms"
+  n=$(watch_start "$dir/netvane" 'Netvane Ver3'); read -r ns nr nm <<<"$n"
+  e=$(watch_start "$dir/bench_empty_window" 'Empty Main Window'); read -r es er em <<<"$e"
+  nshown+=("$ns"); nready+=("$nr"); nrss+=("$nm"); eshown+=("$es"); eready+=("$er"); erss+=("$em")
+  echo "run $r: netvane shown $ns ms, ready $nr ms, $((nm / 1024)) MB with $sets IP sets;" \
+       "empty main window shown $es ms, ready $er ms, $((em / 1024)) MB"
 done
-mn=$(median "${netvane[@]}"); me=$(median "${empty[@]}")
 bus=$([[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] && echo "with a session bus" || echo "without a session bus")
-echo "median: netvane $mn ms, empty main window $me ms, ratio $(awk -v a="$mn" -v b="$me" 'BEGIN {printf "%.2f", a/b}') ($bus)"
+ms=$(median "${nshown[@]}"); es=$(median "${eshown[@]}")
+mr=$(median "${nready[@]}"); er=$(median "${eready[@]}")
+mm=$(median "${nrss[@]}"); em=$(median "${erss[@]}")
+echo "median shown:    netvane $ms ms, empty main window $es ms, ratio $(ratio "$ms" "$es") ($bus)"
+echo "median ready:    netvane $mr ms, empty main window $er ms, ratio $(ratio "$mr" "$er")"
+echo "median resident: netvane $((mm / 1024)) MB, empty main window $((em / 1024)) MB, ratio $(ratio "$mm" "$em")"

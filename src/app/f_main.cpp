@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "adapters/o_AdapterInformation.h"
+#include "app/ApplyMenu.h"
 #include "app/BannerLabel.h"
 #include "app/Pictures.h"
 #include "app/StatusResult.h"
@@ -51,9 +52,6 @@ const char* const kInfoLines[7] = {
     "",
     "For any other information please reffer to the help file.",
 };
-
-// A menu caption shows "&" as a mnemonic marker; an IP set's name is shown as typed.
-QString MenuText(const QString& text) { return QString(text).replace(QLatin1Char('&'), QLatin1String("&&")); }
 }  // namespace
 
 TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
@@ -503,21 +501,18 @@ void TFrmMain::RefreshBtnClick()
 
 void TFrmMain::BuildApplyIPSetMenu()
 {
-    for (QAction* a : ApplyIPSet1->actions()) {
-        ApplyIPSet1->removeAction(a);
-        delete a;
-    }
+    if (!FApplyMenu)
+        FApplyMenu = new TqxApplyMenu(ApplyIPSet1, MenuImageList[picApplyItem], [this](QAction* item) {
+            connect(item, &QAction::triggered, this, &TFrmMain::ApplyIPSetMenuItemClick);
+        }, this);
     TqxTable* sets = IPDBManager()->IPSets();
     const TqxField name = sets->FieldByName(QStringLiteral("IPSET_NAME"));
-    for (sets->First(); !sets->Eof(); sets->Next()) {
-        auto* item = new QAction(MenuImageList[picApplyItem], MenuText(name.AsString()), this);
-        item->setData(TqxIPSetManager::NodeID(sets->CurrentId()));
-        item->setIconVisibleInMenu(true);
-        item->setCheckable(true);  // checked: the set is in effect
-        connect(item, &QAction::triggered, this, &TFrmMain::ApplyIPSetMenuItemClick);
-        ApplyIPSet1->addAction(item);
-    }
+    std::vector<TqxApplyMenu::TEntry> entries;
+    entries.reserve(static_cast<std::size_t>(sets->RecordCount()));
+    for (sets->First(); !sets->Eof(); sets->Next())
+        entries.push_back({name.AsString(), TqxIPSetManager::NodeID(sets->CurrentId())});
     sets->First();
+    FApplyMenu->SetSets(std::move(entries));
     UpdateApplyMenuChecks();
 }
 

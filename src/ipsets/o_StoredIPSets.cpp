@@ -2,7 +2,28 @@
 
 #include <QHash>
 
+#include "common/qxText.h"
 #include "store/o_DatabaseConnection.h"
+
+QHash<int, QString> ConnectionNamesByID(TqxTable* Connections)
+{
+    QHash<int, QString> names;
+    if (!Connections || !Connections->Active())
+        return names;
+    const int id = Connections->FieldIndex(QStringLiteral("ID"));
+    const int name = Connections->FieldIndex(QStringLiteral("CONNECTIONNAME"));
+    names.reserve(Connections->RecordCount());
+    for (int row = 0; row < Connections->RecordCount(); ++row) {
+        const QVariant key = Connections->StoredValue(row, id);
+        if (!TqxTable::IsUsableId(key))
+            continue;
+        const QVariant value = Connections->StoredValue(row, name);
+        // As a field's AsString reads it: a boolean as True or False, null as empty.
+        names.insert(key.toInt(), value.typeId() == QMetaType::Bool ? QString::fromLatin1(BoolToStr(value.toBool()))
+                                                                    : value.isNull() ? QString() : value.toString());
+    }
+    return names;
+}
 
 std::vector<std::string> ReadConnectionNames(TqxTable* Connections)
 {

@@ -1,0 +1,49 @@
+#include "ipsets/IPSetNode.h"
+
+#include <QList>
+#include <QTreeWidget>
+
+QStringList DetailLines(const TIPSetDetails& details)
+{
+    return {
+        QStringLiteral("IP:") + details.Address,
+        QStringLiteral("Subnet mask :") + details.Mask,
+        QStringLiteral("Def.Gateway :") + details.Gateway,
+        QStringLiteral("DNS :") + details.Dns,
+        QStringLiteral("DHCP :") + details.Dhcp,
+        QStringLiteral("Connection Name:") + details.Connection,
+    };
+}
+
+TIPSetNode::TIPSetNode(const QString& name, TIPSetDetails details, bool linesNow)
+    : QTreeWidgetItem(QStringList(name), NodeType), FDetails(std::move(details))
+{
+    if (linesNow)
+        MakeLines();
+    else
+        setChildIndicatorPolicy(ShowIndicator);
+}
+
+void TIPSetNode::MakeLines()
+{
+    if (!FDetails)
+        return;
+    QList<QTreeWidgetItem*> lines;
+    for (const QString& line : DetailLines(*FDetails))
+        lines << new QTreeWidgetItem(QStringList(line));
+    FDetails.reset();
+    setChildIndicatorPolicy(DontShowIndicatorWhenChildless);
+    addChildren(lines);
+}
+
+void TIPSetNode::MakeLinesWhenOpened(QTreeWidget* tree)
+{
+    static const char* const kHooked = "netvaneMakesLinesWhenOpened";
+    if (!tree || tree->property(kHooked).toBool())
+        return;
+    tree->setProperty(kHooked, true);
+    QObject::connect(tree, &QTreeWidget::itemExpanded, tree, [](QTreeWidgetItem* item) {
+        if (item && item->type() == NodeType)
+            static_cast<TIPSetNode*>(item)->MakeLines();
+    });
+}
