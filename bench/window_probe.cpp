@@ -3,7 +3,7 @@
 // it stayed still for the quiet time ("ready"), and the program's resident memory then.
 // The program itself is not changed or asked anything.
 //   bench_window_probe TITLE QUIET_MS TIMEOUT_MS PROGRAM [ARG...]
-// prints "shown_ms ready_ms rss_kb"; exit status 1 when no window came or it never settled.
+// prints "shown_ms ready_ms rss_kb cpu_ms" (cpu: user and system time by then); exit status 1 when no window came or it never settled.
 // A text caret blinking (a change a few pixels wide) is not counted as a change.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -114,6 +116,26 @@ long ResidentKb(pid_t pid)
     return -1;
 }
 
+// User and system time the program has used so far.
+long CpuMs(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::size_t end = text.rfind(')');  // the program's name may hold blanks
+    if (end == std::string::npos)
+        return -1;
+    std::istringstream fields(text.substr(end + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14)
+            utime = std::atol(field.c_str());
+        if (i == 15)
+            stime = std::atol(field.c_str());
+    }
+    return (utime + stime) * 1000 / sysconf(_SC_CLK_TCK);
+}
+
 long Ms(TClock::duration d) { return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count()); }
 
 }  // namespace
@@ -167,7 +189,7 @@ int main(int argc, char** argv)
             lastChange = seen;
             std::swap(last, now);
         } else if (seen - lastChange >= quiet) {
-            std::printf("%ld %ld %ld\n", Ms(shown - start), Ms(lastChange - start), ResidentKb(pid));
+            std::printf("%ld %ld %ld %ld\n", Ms(shown - start), Ms(lastChange - start), ResidentKb(pid), CpuMs(pid));
             result = 0;
             break;
         }

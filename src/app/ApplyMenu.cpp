@@ -25,13 +25,24 @@ TqxApplyMenu::TqxApplyMenu(QMenu* menu, QIcon itemIcon, std::function<void(QActi
 {
 }
 
-void TqxApplyMenu::SetSets(std::vector<TEntry> sets)
+void TqxApplyMenu::SetSets(const std::vector<TEntry>& sets)
 {
     if (!FMenu)
         return;
     Empty(FMenu);
-    FSets = std::move(sets);
-    Fill(FMenu, 0, static_cast<int>(FSets.size()));
+    FNames.clear();
+    FIDs.clear();
+    FOddIDs.clear();
+    FNames.reserve(static_cast<qsizetype>(sets.size()));
+    FIDs.reserve(sets.size());
+    for (const TEntry& set : sets) {
+        const bool plain = set.ID.typeId() == QMetaType::Int && set.ID.toInt() > 0;
+        if (!plain)
+            FOddIDs.insert(static_cast<int>(FIDs.size()), set.ID);
+        FIDs.push_back(plain ? set.ID.toInt() : 0);
+        FNames << set.Name;
+    }
+    Fill(FMenu, 0, static_cast<int>(FIDs.size()));
 }
 
 void TqxApplyMenu::Fill(QMenu* menu, int first, int last)
@@ -41,12 +52,12 @@ void TqxApplyMenu::Fill(QMenu* menu, int first, int last)
     const int count = last - first;
     if (count <= kPerMenu) {
         for (int i = first; i < last; ++i) {
-            const TEntry& set = FSets[static_cast<std::size_t>(i)];
-            auto* item = new QAction(FIcon, MenuText(set.Name), menu);
-            item->setData(set.ID);
+            const int id = FIDs[static_cast<std::size_t>(i)];
+            auto* item = new QAction(FIcon, MenuText(FNames.at(i)), menu);
+            item->setData(id ? QVariant(id) : FOddIDs.value(i));
             item->setIconVisibleInMenu(true);
             item->setCheckable(true);  // checked: the set is in effect
-            item->setChecked(FInEffect.contains(set.ID.toInt()));
+            item->setChecked(FInEffect.contains(item->data().toInt()));
             if (FItemMade)
                 FItemMade(item);
             entries << item;
@@ -60,8 +71,7 @@ void TqxApplyMenu::Fill(QMenu* menu, int first, int last)
         span *= kPerMenu;
     for (int from = first; from < last; from += static_cast<int>(span)) {
         const int to = static_cast<int>(std::min<long long>(last, from + span));
-        const QString caption = MenuText(FSets[static_cast<std::size_t>(from)].Name) + QStringLiteral(" \u2013 ") +
-                                MenuText(FSets[static_cast<std::size_t>(to - 1)].Name);
+        const QString caption = MenuText(FNames.at(from)) + QStringLiteral(" \u2013 ") + MenuText(FNames.at(to - 1));
         auto* group = new QMenu(caption, menu);
         connect(group, &QMenu::aboutToShow, this, [this, group, from, to] {
             if (group->isEmpty())

@@ -6,10 +6,12 @@
 // set, whose items are made when the group is first opened: every set stays a
 // click or two away, and a store of many sets costs no item until one is looked for.
 #include <QIcon>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <vector>
@@ -30,7 +32,7 @@ public:
     TqxApplyMenu(QMenu* menu, QIcon itemIcon, std::function<void(QAction*)> itemMade, QObject* parent = nullptr);
 
     // Replaces every item and group.
-    void SetSets(std::vector<TEntry> sets);
+    void SetSets(const std::vector<TEntry>& sets);
     // Checks the items of the sets with these IDs, unchecks the others.
     void SetInEffect(const QSet<int>& ids);
 
@@ -42,6 +44,9 @@ private:
     QPointer<QMenu> FMenu;
     QIcon FIcon;
     std::function<void(QAction*)> FItemMade;
-    std::vector<TEntry> FSets;
+    // The sets as of the last SetSets, kept small: a store may hold very many.
+    QStringList FNames;
+    std::vector<int> FIDs;              // 0 where the ID is one the program cannot name...
+    QHash<int, QVariant> FOddIDs;       // ...which is then kept here, by place
     QSet<int> FInEffect;
 };

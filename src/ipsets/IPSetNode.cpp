@@ -15,13 +15,41 @@ QStringList DetailLines(const TIPSetDetails& details)
     };
 }
 
-TIPSetNode::TIPSetNode(const QString& name, TIPSetDetails details, bool linesNow)
-    : QTreeWidgetItem(QStringList(name), NodeType), FDetails(std::move(details))
+TIPSetNode::TIPSetNode(const QString& name, const QVariant& id, TIPSetDetails details, bool linesNow)
+    : QTreeWidgetItem(NodeType), FName(name), FID(id), FDetails(std::move(details))
 {
     if (linesNow)
         MakeLines();
     else
         setChildIndicatorPolicy(ShowIndicator);
+}
+
+QVariant TIPSetNode::data(int column, int role) const
+{
+    if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+        return FName;
+    if (column == 0 && role == IDRole)
+        return FID;
+    return QTreeWidgetItem::data(column, role);
+}
+
+void TIPSetNode::setData(int column, int role, const QVariant& value)
+{
+    if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+        if (value.toString() != FName) {
+            FName = value.toString();
+            emitDataChanged();
+        }
+        return;
+    }
+    if (column == 0 && role == IDRole) {
+        if (value != FID) {
+            FID = value;
+            emitDataChanged();
+        }
+        return;
+    }
+    QTreeWidgetItem::setData(column, role, value);
 }
 
 void TIPSetNode::MakeLines()

@@ -22,13 +22,20 @@ QStringList DetailLines(const TIPSetDetails& details);
 class TIPSetNode : public QTreeWidgetItem {
 public:
     static constexpr int NodeType = QTreeWidgetItem::UserType + 1;
+    // The role that carries the set's ID (TqxIPSetManager::IDRole).
+    static constexpr int IDRole = Qt::UserRole;
     // Trees of up to this many sets get every set's lines at once, as they always
     // had: code that reads a closed node's lines finds them there.
     static constexpr int kLinesAtOnce = 256;
 
     // With linesNow false the node shows it can be opened and makes its lines then
     // (its tree must have gone through MakeLinesWhenOpened).
-    TIPSetNode(const QString& name, TIPSetDetails details, bool linesNow);
+    TIPSetNode(const QString& name, const QVariant& id, TIPSetDetails details, bool linesNow);
+
+    // The name and the ID are held here rather than in the item's role lists, which
+    // cost more than the node itself; they read and change as any item's data does.
+    QVariant data(int column, int role) const override;
+    void setData(int column, int role, const QVariant& value) override;
 
     // Makes the lines if they are not there yet.
     void MakeLines();
@@ -39,5 +46,7 @@ public:
     static void MakeLinesWhenOpened(QTreeWidget* tree);
 
 private:
+    QString FName;
+    QVariant FID;
     std::optional<TIPSetDetails> FDetails;  // until the lines are made
 };

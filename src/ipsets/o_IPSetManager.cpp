@@ -18,6 +18,8 @@
 #include "ipsets/o_StoredIPSets.h"
 #include "store/o_DatabaseConnection.h"
 
+static_assert(TIPSetNode::IDRole == TqxIPSetManager::IDRole);
+
 TqxIPSetManager::TqxIPSetManager(QObject* owner) : QObject(owner), FConnectionMapper(SystemConnectionMapping) {}
 
 void TqxIPSetManager::SetIPSetTreeView(QTreeWidget* value)
@@ -118,9 +120,7 @@ void TqxIPSetManager::BuildIPSetTree()
                 shown(ip), shown(mask), shown(gateway), shown(dns), flag(dhcp),
                 connection.IsReadable() ? connectionNames.value(connection.AsInteger()) : QString(),
             };
-            auto* node = new TIPSetNode(shown(name), std::move(details), linesNow);
-            nodes << node;
-            node->setData(0, IDRole, NodeID(t->CurrentId()));
+            nodes << new TIPSetNode(shown(name), NodeID(t->CurrentId()), std::move(details), linesNow);
             t->Next();
         }
     } catch (...) {

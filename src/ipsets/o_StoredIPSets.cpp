@@ -53,6 +53,7 @@ std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections
     const auto field = [Sets](const char* name) { return Sets->FieldIndex(QLatin1String(name)); };
     const int id = field("ID"), name = field("IPSET_NAME"), ip = field("IPADDRESS"), mask = field("SUBNETMASK"),
               gateway = field("GATEWAY"), dns = field("DNS"), dhcp = field("DHCP"), connection = field("CONNECTION");
+    result.reserve(static_cast<std::size_t>(Sets->RecordCount()));
     for (int row = 0; row < Sets->RecordCount(); ++row) {
         const auto text = [&](int f) { return Sets->StoredValue(row, f).toString().toStdString(); };
         TStoredIPSet set;
