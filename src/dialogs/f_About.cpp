@@ -82,7 +82,6 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(Banner());
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setFixedHeight(87);
     Image1->setCursor(Qt::PointingHandCursor);
@@ -182,6 +181,13 @@ void ShowAboutBox()
     window->qxFileInfoListView1->setColumnWidth(0, 100);
     window->qxFileInfoListView1->setColumnWidth(1, 135);
     window->exec();
+}
+
+void TFrmAbout::showEvent(QShowEvent* event)
+{
+    if (Image1->pixmap().isNull())
+        Image1->setPixmap(Banner());
+    QDialog::showEvent(event);
 }
 
 void CreateAboutWindow()
