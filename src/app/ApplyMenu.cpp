@@ -4,6 +4,8 @@
 #include <QList>
 #include <QMenu>
 
+#include "store/o_DatabaseConnection.h"
+
 namespace {
 // A menu caption shows "&" as a mnemonic marker; an IP set's name is shown as typed.
 QString MenuText(const QString& text) { return QString(text).replace(QLatin1Char('&'), QLatin1String("&&")); }
@@ -57,7 +59,7 @@ void TqxApplyMenu::Fill(QMenu* menu, int first, int last)
             item->setData(id ? QVariant(id) : FOddIDs.value(i));
             item->setIconVisibleInMenu(true);
             item->setCheckable(true);  // checked: the set is in effect
-            item->setChecked(FInEffect.contains(item->data().toInt()));
+            item->setChecked(InEffect(item));
             if (FItemMade)
                 FItemMade(item);
             entries << item;
@@ -89,12 +91,18 @@ void TqxApplyMenu::SetInEffect(const QSet<int>& ids)
         Check(FMenu);
 }
 
+bool TqxApplyMenu::InEffect(const QAction* item) const
+{
+    // An ID beyond 32 bits read as a number could be another row's: such a set is never marked.
+    return TqxTable::IsUsableId(item->data()) && FInEffect.contains(item->data().toInt());
+}
+
 void TqxApplyMenu::Check(QMenu* menu)
 {
     for (QAction* a : menu->actions()) {
         if (QMenu* group = a->menu())
             Check(group);  // a group not yet opened has nothing to check
         else
-            a->setChecked(FInEffect.contains(a->data().toInt()));
+            a->setChecked(InEffect(a));
     }
 }

@@ -40,6 +40,7 @@ private:
     // Fills menu with the sets first to last - 1.
     void Fill(QMenu* menu, int first, int last);
     void Check(QMenu* menu);
+    bool InEffect(const QAction* item) const;
 
     QPointer<QMenu> FMenu;
     QIcon FIcon;
