@@ -47,7 +47,7 @@ done
 # "SHOWN_MS READY_MS RSS_KB CPU_MS" for a start of $1, whose window is named $2.
 watch_start() {
   # A runtime folder of its own: a Netvane window the user has open would take the start over.
-  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$dir/bench_window_probe" "$2" "$quiet" 30000 "$1" 2>"$dir/stderr" ||
+  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$dir/bench_window_probe" "$2" "$quiet" $((quiet + 60000)) "$1" 2>"$dir/stderr" ||
     { echo "$1 did not show a window that settled:" >&2; cat "$dir/stderr" >&2; exit 1; }
 }
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
