@@ -1,28 +1,37 @@
 #!/usr/bin/env bash
-# Start-up to the main window on screen, with a store of N IP sets (default 1000),
-# against an empty Qt main window started the same way; runs alternate between the
-# two, so both see the same machine load. Medians and their ratio at the end.
+# Start-up with a store of N IP sets (default 1000) against an empty Qt main window
+# started the same way; runs alternate between the two, so both see the same machine
+# load. Each run is watched from outside (bench_window_probe): "shown" when the window
+# is first on screen, "ready" at its last visible change before it stays still for
+# QUIET_MS (default 1500), and the resident memory and CPU time then. Medians and ratios at
+# the end. A window still busy looks settled too: QUIET_MS must outlast any pause in the
+# start (4000 for 100,000 sets on a busy machine).
 # Runs under a session bus as a desktop has one (--no-bus: without, as on a bare X server).
-# Needs Xvfb, xdotool and dbus-run-session; runs the built programs from a temporary folder.
-#   bench/startup.sh [--no-bus] [BUILD_DIR] [N] [RUNS]
+# Needs Xvfb and dbus-run-session (and Xlib at build time, for the probe); runs the built programs
+# from a temporary folder.
+#   bench/startup.sh [--no-bus] [BUILD_DIR] [N] [RUNS] [QUIET_MS] [CONNECTIONS]
+# (the N sets name CONNECTIONS connections, one by default).
 set -euo pipefail
 if [[ ${1:-} == --no-bus ]]; then shift
 elif [[ -z ${NETVANE_STARTUP_BUS:-} ]]; then
   NETVANE_STARTUP_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
-build=${1:-build}; sets=${2:-1000}; runs=${3:-11}
+build=${1:-build}; sets=${2:-1000}; runs=${3:-11}; quiet=${4:-1500}; connections=${5:-1}
 dir=$(mktemp -d); xvfb=
 trap '[[ -n $xvfb ]] && kill $xvfb 2>/dev/null; rm -rf "$dir"' EXIT
-cp "$build/bin/netvane" "$build/bench/bench_empty_window" "$dir/"; mkdir "$dir/DataBase"
+cp "$build/bin/netvane" "$build/bench/bench_empty_window" "$build/bench/bench_window_probe" "$dir/"; mkdir "$dir/DataBase"
 "$build/bin/netvane-db" create "$dir/DataBase/ipdb.ipdb"
-{
-  echo "BEGIN;"
-  echo "INSERT INTO Connections (CONNECTIONNAME) VALUES ('Office LAN');"
-  for i in $(seq 1 "$sets"); do
-    echo "INSERT INTO IPSets (IPSET_NAME,IPADDRESS,SUBNETMASK,GATEWAY,DNS,DHCP,CONNECTION) VALUES ('Set $i','10.0.$((i/256%256)).$((i%256))','255.255.255.0','10.0.0.1','10.0.0.2',0,1);"
-  done
-  echo "COMMIT;"
-} | sqlite3 "$dir/DataBase/ipdb.ipdb"
+# Set i on connection i mod C ("Office LAN" when C is 1), address 10.0.(i/256 mod 256).(i mod 256).
+sqlite3 "$dir/DataBase/ipdb.ipdb" <<SQL
+BEGIN;
+WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM c WHERE i < $connections)
+  INSERT INTO Connections (CONNECTIONNAME) SELECT CASE WHEN $connections = 1 THEN 'Office LAN' ELSE 'Connection ' || i END FROM c;
+WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < $sets)
+  INSERT INTO IPSets (IPSET_NAME,IPADDRESS,SUBNETMASK,GATEWAY,DNS,DHCP,CONNECTION)
+  SELECT 'Set ' || i, '10.0.' || (i / 256 % 256) || '.' || (i % 256), '255.255.255.0', '10.0.0.1', '10.0.0.2', 0,
+         i % $connections + 1 FROM s;
+COMMIT;
+SQL
 # A display of its own, far from those others on this machine may be using.
 for attempt in $(seq 1 20); do
   display=:$((300 + RANDOM % 600))
@@ -35,28 +44,30 @@ for attempt in $(seq 1 20); do
 done
 [[ -n $xvfb ]] || { echo "no display could be started" >&2; exit 1; }
 
-# Milliseconds from start to the window named $2 being on screen.
-time_to_window() {
-  local start end pid
-  start=$(date +%s%N)
+# "SHOWN_MS READY_MS RSS_KB CPU_MS" for a start of $1, whose window is named $2.
+watch_start() {
   # A runtime folder of its own: a Netvane window the user has open would take the start over.
-  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$1" >/dev/null 2>"$dir/stderr" & pid=$!
-  # Polled in a tight loop: xdotool's own --sync waits in half-second steps.
-  until DISPLAY=$display xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "$1 ended without showing its window:" >&2; cat "$dir/stderr" >&2; exit 1; }
-  done
-  end=$(date +%s%N)
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo $(( (end - start) / 1000000 ))
+  DISPLAY=$display XDG_RUNTIME_DIR=$dir "$dir/bench_window_probe" "$2" "$quiet" $((quiet + 60000)) "$1" 2>"$dir/stderr" ||
+    { echo "$1 did not show a window that settled:" >&2; cat "$dir/stderr" >&2; exit 1; }
 }
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a/b}'; }
 
-netvane=(); empty=()
+nshown=(); nready=(); nrss=(); ncpu=(); eshown=(); eready=(); erss=(); ecpu=()
 for r in $(seq 1 "$runs"); do
-  n=$(time_to_window "$dir/netvane" '^Netvane Ver3$'); netvane+=("$n")
-  e=$(time_to_window "$dir/bench_empty_window" '^Empty Main Window$'); empty+=("$e")
-  echo "run $r: netvane $n ms with $sets IP sets, empty main window $e ms"
+  n=$(watch_start "$dir/netvane" 'Netvane Ver3'); read -r ns nr nm nc <<<"$n"
+  e=$(watch_start "$dir/bench_empty_window" 'Empty Main Window'); read -r es er em ec <<<"$e"
+  nshown+=("$ns"); nready+=("$nr"); nrss+=("$nm"); ncpu+=("$nc")
+  eshown+=("$es"); eready+=("$er"); erss+=("$em"); ecpu+=("$ec")
+  echo "run $r: netvane shown $ns ms, ready $nr ms, $((nm / 1024)) MB, $nc ms CPU with $sets IP sets;" \
+       "empty main window shown $es ms, ready $er ms, $((em / 1024)) MB, $ec ms CPU"
 done
-mn=$(median "${netvane[@]}"); me=$(median "${empty[@]}")
 bus=$([[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] && echo "with a session bus" || echo "without a session bus")
-echo "median: netvane $mn ms, empty main window $me ms, ratio $(awk -v a="$mn" -v b="$me" 'BEGIN {printf "%.2f", a/b}') ($bus)"
+ms=$(median "${nshown[@]}"); es=$(median "${eshown[@]}")
+mr=$(median "${nready[@]}"); er=$(median "${eready[@]}")
+mm=$(median "${nrss[@]}"); em=$(median "${erss[@]}")
+mc=$(median "${ncpu[@]}"); ec=$(median "${ecpu[@]}")
+echo "median shown:    netvane $ms ms, empty main window $es ms, ratio $(ratio "$ms" "$es") ($bus)"
+echo "median ready:    netvane $mr ms, empty main window $er ms, ratio $(ratio "$mr" "$er")"
+echo "median resident: netvane $((mm / 1024)) MB, empty main window $((em / 1024)) MB, ratio $(ratio "$mm" "$em")"
+echo "median CPU:      netvane $mc ms, empty main window $ec ms, ratio $(ratio "$mc" "$ec") (user + system, by the time it settled)"

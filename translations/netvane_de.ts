@@ -514,7 +514,7 @@ Ohne Option öffnet es das Fenster oder holt das bereits geöffnete in den Vorde
 <context>
     <name>InEffect</name>
     <message>
-        <location filename="../src/ipsets/InEffect.cpp" line="+139"/>
+        <location filename="../src/ipsets/InEffect.cpp" line="+142"/>
         <source>not present</source>
         <translation>nicht vorhanden</translation>
     </message>
@@ -648,7 +648,7 @@ Ohne Option öffnet es das Fenster oder holt das bereits geöffnete in den Vorde
         <translation>Quorvex - Info...</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Version Information</source>
         <translation>Versionsinformationen</translation>
     </message>
@@ -828,7 +828,7 @@ Erstellt mit C++ und Qt.</translation>
 <context>
     <name>TFrmMain</name>
     <message>
-        <location filename="../src/app/f_main.cpp" line="+140"/>
+        <location filename="../src/app/f_main.cpp" line="+138"/>
         <location line="+37"/>
         <source>Manage Connections</source>
         <translation>Verbindungen verwalten</translation>
@@ -1016,7 +1016,7 @@ Weitere Informationen finden Sie in der Hilfedatei.</translation>
         <translation>Möchten Sie das ausgewählte IP-Profil wirklich löschen?</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+113"/>
         <source>The help file %1 is missing</source>
         <translation>Die Hilfedatei %1 fehlt</translation>
     </message>
@@ -1048,7 +1048,7 @@ Weitere Informationen finden Sie in der Hilfedatei.</translation>
         <translation>IP-Profile filtern</translation>
     </message>
     <message>
-        <location filename="../src/app/f_main_sets.cpp" line="+22"/>
+        <location filename="../src/app/f_main_sets.cpp" line="+23"/>
         <source>IP set files (*.json);;All files (*)</source>
         <translation>IP-Profil-Dateien (*.json);;Alle Dateien (*)</translation>
     </message>
@@ -1182,7 +1182,7 @@ Control Panel - &gt;Network Connections.</source>
 Systemsteuerung - &gt;Netzwerkverbindungen angezeigt werden.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>Connection Name</source>
         <translation>Verbindungsname</translation>
     </message>
@@ -1447,12 +1447,12 @@ Die für dieses IP-Profil ausgewählte Verbindung ist nicht mehr in der Verbindu
 <context>
     <name>TqxIPSetManager</name>
     <message>
-        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+68"/>
+        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+75"/>
         <source>in effect</source>
         <translation>aktiv</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location filename="../src/ipsets/IPSetNode.cpp" line="+10"/>
         <source>IP:</source>
         <translation>IP:</translation>
     </message>
@@ -1482,7 +1482,7 @@ Die für dieses IP-Profil ausgewählte Verbindung ist nicht mehr in der Verbindu
         <translation>Verbindungsname:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+67"/>
         <source>The IP set with the ID %1 cannot be picked: IDs run from 1 to 2147483647</source>
         <translation>Das IP-Profil mit der ID %1 kann nicht ausgewählt werden: IDs reichen von 1 bis 2147483647</translation>
     </message>

@@ -514,7 +514,7 @@ Sin opciones, abre la ventana o trae al frente la que ya está abierta.</transla
 <context>
     <name>InEffect</name>
     <message>
-        <location filename="../src/ipsets/InEffect.cpp" line="+139"/>
+        <location filename="../src/ipsets/InEffect.cpp" line="+142"/>
         <source>not present</source>
         <translation>no presente</translation>
     </message>
@@ -648,7 +648,7 @@ Sin opciones, abre la ventana o trae al frente la que ya está abierta.</transla
         <translation>Quorvex - Acerca de...</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Version Information</source>
         <translation>Información de la versión</translation>
     </message>
@@ -828,7 +828,7 @@ Creado con C++ y Qt.</translation>
 <context>
     <name>TFrmMain</name>
     <message>
-        <location filename="../src/app/f_main.cpp" line="+140"/>
+        <location filename="../src/app/f_main.cpp" line="+138"/>
         <location line="+37"/>
         <source>Manage Connections</source>
         <translation>Administrar conexiones</translation>
@@ -1016,7 +1016,7 @@ Para cualquier otra información, consulte el archivo de ayuda.</translation>
         <translation>¿Seguro que desea eliminar el conjunto IP seleccionado?</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+113"/>
         <source>The help file %1 is missing</source>
         <translation>Falta el archivo de ayuda %1</translation>
     </message>
@@ -1048,7 +1048,7 @@ Para cualquier otra información, consulte el archivo de ayuda.</translation>
         <translation>Filtrar conjuntos IP</translation>
     </message>
     <message>
-        <location filename="../src/app/f_main_sets.cpp" line="+22"/>
+        <location filename="../src/app/f_main_sets.cpp" line="+23"/>
         <source>IP set files (*.json);;All files (*)</source>
         <translation>Archivos de conjuntos IP (*.json);;Todos los archivos (*)</translation>
     </message>
@@ -1182,7 +1182,7 @@ Control Panel - &gt;Network Connections.</source>
 Panel de control - &gt;Conexiones de red.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>Connection Name</source>
         <translation>Nombre de conexión</translation>
     </message>
@@ -1447,12 +1447,12 @@ La conexión elegida para este conjunto IP ya no está en la lista de conexiones
 <context>
     <name>TqxIPSetManager</name>
     <message>
-        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+68"/>
+        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+75"/>
         <source>in effect</source>
         <translation>en vigor</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location filename="../src/ipsets/IPSetNode.cpp" line="+10"/>
         <source>IP:</source>
         <translation>IP:</translation>
     </message>
@@ -1482,7 +1482,7 @@ La conexión elegida para este conjunto IP ya no está en la lista de conexiones
         <translation>Nombre de conexión:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+67"/>
         <source>The IP set with the ID %1 cannot be picked: IDs run from 1 to 2147483647</source>
         <translation>No se puede seleccionar el conjunto IP con el ID %1: los ID van de 1 a 2147483647</translation>
     </message>

@@ -514,7 +514,7 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
 <context>
     <name>InEffect</name>
     <message>
-        <location filename="../src/ipsets/InEffect.cpp" line="+139"/>
+        <location filename="../src/ipsets/InEffect.cpp" line="+142"/>
         <source>not present</source>
         <translation>absente</translation>
     </message>
@@ -648,7 +648,7 @@ Sans option, ouvre la fenêtre, ou met au premier plan celle qui est déjà ouve
         <translation>Quorvex - À propos...</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Version Information</source>
         <translation>Informations de version</translation>
     </message>
@@ -828,7 +828,7 @@ Développée avec C++ et Qt.</translation>
 <context>
     <name>TFrmMain</name>
     <message>
-        <location filename="../src/app/f_main.cpp" line="+140"/>
+        <location filename="../src/app/f_main.cpp" line="+138"/>
         <location line="+37"/>
         <source>Manage Connections</source>
         <translation>Gérer les connexions</translation>
@@ -1016,7 +1016,7 @@ Pour toute autre information, veuillez consulter le fichier d&apos;aide.</transl
         <translation>Voulez-vous vraiment supprimer le profil IP sélectionné&#xa0;?</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+113"/>
         <source>The help file %1 is missing</source>
         <translation>Le fichier d&apos;aide %1 est introuvable</translation>
     </message>
@@ -1048,7 +1048,7 @@ Pour toute autre information, veuillez consulter le fichier d&apos;aide.</transl
         <translation>Filtrer les profils IP</translation>
     </message>
     <message>
-        <location filename="../src/app/f_main_sets.cpp" line="+22"/>
+        <location filename="../src/app/f_main_sets.cpp" line="+23"/>
         <source>IP set files (*.json);;All files (*)</source>
         <translation>Fichiers de profils IP (*.json);;Tous les fichiers (*)</translation>
     </message>
@@ -1182,7 +1182,7 @@ Control Panel - &gt;Network Connections.</source>
 Panneau de configuration - &gt;Connexions réseau.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>Connection Name</source>
         <translation>Nom de connexion</translation>
     </message>
@@ -1447,12 +1447,12 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
 <context>
     <name>TqxIPSetManager</name>
     <message>
-        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+68"/>
+        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+75"/>
         <source>in effect</source>
         <translation>en vigueur</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location filename="../src/ipsets/IPSetNode.cpp" line="+10"/>
         <source>IP:</source>
         <translation>IP&#xa0;:</translation>
     </message>
@@ -1482,7 +1482,7 @@ La connexion choisie pour ce profil IP ne figure plus dans la liste des connexio
         <translation>Nom de connexion&#xa0;:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../src/ipsets/o_IPSetManager.cpp" line="+67"/>
         <source>The IP set with the ID %1 cannot be picked: IDs run from 1 to 2147483647</source>
         <translation>Le profil IP d&apos;identifiant %1 ne peut pas être sélectionné&#xa0;: les identifiants vont de 1 à 2147483647</translation>
     </message>

@@ -26,6 +26,7 @@
 #include <algorithm>
 
 #include "adapters/o_AdapterInformation.h"
+#include "app/ApplyMenu.h"
 #include "app/BannerLabel.h"
 #include "app/Pictures.h"
 #include "app/StatusResult.h"
@@ -43,9 +44,6 @@ const char* const kPictures[12] = {"00-refresh",       "01-power",  "02-network-
 enum Picture { picRefresh, picPower, picNetwork, picPlus, picActivate, picEdit, picDelete, picAbout, picHelp,
                picMinimize, picRestore, picApplyItem };
 
-
-// A menu caption shows "&" as a mnemonic marker; an IP set's name is shown as typed.
-QString MenuText(const QString& text) { return QString(text).replace(QLatin1Char('&'), QLatin1String("&&")); }
 }  // namespace
 
 TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
@@ -501,21 +499,18 @@ void TFrmMain::RefreshBtnClick()
 
 void TFrmMain::BuildApplyIPSetMenu()
 {
-    for (QAction* a : ApplyIPSet1->actions()) {
-        ApplyIPSet1->removeAction(a);
-        delete a;
-    }
+    if (!FApplyMenu)
+        FApplyMenu = new TqxApplyMenu(ApplyIPSet1, MenuImageList[picApplyItem], [this](QAction* item) {
+            connect(item, &QAction::triggered, this, &TFrmMain::ApplyIPSetMenuItemClick);
+        }, this);
     TqxTable* sets = IPDBManager()->IPSets();
     const TqxField name = sets->FieldByName(QStringLiteral("IPSET_NAME"));
-    for (sets->First(); !sets->Eof(); sets->Next()) {
-        auto* item = new QAction(MenuImageList[picApplyItem], MenuText(name.AsString()), this);
-        item->setData(TqxIPSetManager::NodeID(sets->CurrentId()));
-        item->setIconVisibleInMenu(true);
-        item->setCheckable(true);  // checked: the set is in effect
-        connect(item, &QAction::triggered, this, &TFrmMain::ApplyIPSetMenuItemClick);
-        ApplyIPSet1->addAction(item);
-    }
+    std::vector<TqxApplyMenu::TEntry> entries;
+    entries.reserve(static_cast<std::size_t>(sets->RecordCount()));
+    for (sets->First(); !sets->Eof(); sets->Next())
+        entries.push_back({name.AsString(), TqxIPSetManager::NodeID(sets->CurrentId())});
     sets->First();
+    FApplyMenu->SetSets(std::move(entries));
     UpdateApplyMenuChecks();
 }
 

@@ -22,6 +22,7 @@ class QTextEdit;
 class QTimer;
 class QToolBar;
 class QTreeWidget;
+class TqxApplyMenu;
 class TqxIPSetFilter;
 class TqxIPSetManager;
 class TqxStatusResult;
@@ -192,6 +193,7 @@ private:
 
     TqxIPSetManager* FIPManager = nullptr;
     TqxLiveRefresh* FLiveRefresh = nullptr;
+    TqxApplyMenu* FApplyMenu = nullptr;  // fills ApplyIPSet1
     int FIPSetID = 0;
     QTimer* FTrayWatch = nullptr;
     bool FTrayDocked = false;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "app/ApplyMenu.h"
 #include "app/Pictures.h"
 #include "app/f_main.h"
 #include "app/qxApplication.h"
@@ -141,8 +142,6 @@ void TFrmMain::StartLiveMarks()
 
 void TFrmMain::UpdateApplyMenuChecks()
 {
-    if (!FIPManager)
-        return;
-    for (QAction* item : ApplyIPSet1->actions())
-        item->setChecked(FIPManager->InEffectIDs().contains(item->data().toInt()));
+    if (FIPManager && FApplyMenu)
+        FApplyMenu->SetInEffect(FIPManager->InEffectIDs());
 }

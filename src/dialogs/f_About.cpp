@@ -67,7 +67,6 @@ TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(Banner());
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setFixedHeight(87);
     Image1->setCursor(Qt::PointingHandCursor);
@@ -183,6 +182,13 @@ void ShowAboutBox()
     list->setFixedWidth(list->width() + extra);
     window->resize(window->width() + extra, window->height());
     window->exec();
+}
+
+void TFrmAbout::showEvent(QShowEvent* event)
+{
+    if (Image1->pixmap().isNull())
+        Image1->setPixmap(Banner());
+    QDialog::showEvent(event);
 }
 
 void CreateAboutWindow()

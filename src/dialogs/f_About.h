@@ -35,6 +35,9 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The banner is drawn when the window first shows: the one made hidden at start
+    // never shows, and need not load the picture libraries.
+    void showEvent(QShowEvent* event) override;
 };
 
 // The About window last made; null while none is shown.

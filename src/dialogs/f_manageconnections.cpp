@@ -369,16 +369,23 @@ TFrmManageConnections::TFrmManageConnections(QWidget* owner) : QDialog(owner)
     NoteMemo->setFocusPolicy(Qt::NoFocus);
     NoteMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     NoteMemo->viewport()->setAutoFillBackground(false);
-    NoteMemo->setPlainText(QCoreApplication::translate("TFrmManageConnections", "This is a list of network connection names as shown in \n"
-                                          "Control Panel - >Network Connections."));
+    const char* const note = QT_TRANSLATE_NOOP("TFrmManageConnections",
+                                               "This is a list of network connection names as shown in \n"
+                                               "Control Panel - >Network Connections.");
+    const QString shownNote = QCoreApplication::translate("TFrmManageConnections", note);
+    NoteMemo->setPlainText(shownNote);
     NoteMemo->selectAll();
     NoteMemo->setAlignment(Qt::AlignCenter);
     NoteMemo->moveCursor(QTextCursor::Start);
-    // The note's two lines stay two lines in the user's language: the box is as wide as the longer needs.
-    int noteWidth = 0;
-    for (const QString& line : NoteMemo->toPlainText().split(QLatin1Char('\n')))
-        noteWidth = std::max(noteWidth, NoteMemo->fontMetrics().horizontalAdvance(line));
-    resize(std::max(width(), noteWidth + 2 * static_cast<int>(NoteMemo->document()->documentMargin()) + 16), height());
+    // A translated note keeps its two lines: the box grows as wide as the longer needs. The
+    // English box keeps its own size (fonts measured before the first show vary by platform).
+    if (shownNote != QLatin1String(note)) {
+        int noteWidth = 0;
+        for (const QString& line : shownNote.split(QLatin1Char('\n')))
+            noteWidth = std::max(noteWidth, NoteMemo->fontMetrics().horizontalAdvance(line));
+        resize(std::max(width(), noteWidth + 2 * static_cast<int>(NoteMemo->document()->documentMargin()) + 16),
+               height());
+    }
     auto* noteLayout = new QVBoxLayout(notePanel);
     noteLayout->setContentsMargins(1, 1, 1, 1);
     noteLayout->addWidget(NoteMemo);

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 
 #include "adapters/o_AdapterInformation.h"
 #include "controls/IPAddressParse.h"
@@ -98,33 +99,35 @@ std::vector<TConnectionInEffect> FindSetsInEffect(const std::vector<TStoredIPSet
                                                   const std::vector<TAdapterConnection>& Mapping)
 {
     std::vector<TConnectionInEffect> result;
+    // Many sets share a connection: each connection is looked up once, its entry then found by name.
+    std::unordered_map<std::string, std::size_t> entryOf;
+    std::vector<const TqxNetworkAdapter*> adapterOf;
     for (const TStoredIPSet& set : Sets) {
         if (set.Connection.empty())
             continue;
-        auto entry = std::find_if(result.begin(), result.end(),
-                                  [&](const TConnectionInEffect& e) { return e.Connection == set.Connection; });
-        const TqxNetworkAdapter* adapter = AdapterOfConnection(set.Connection, Adapters, Mapping);
-        if (entry == result.end()) {
-            TConnectionInEffect fresh;
-            fresh.Connection = set.Connection;
+        const auto [place, fresh] = entryOf.try_emplace(set.Connection, result.size());
+        if (fresh) {
+            const TqxNetworkAdapter* adapter = AdapterOfConnection(set.Connection, Adapters, Mapping);
+            TConnectionInEffect& entry = result.emplace_back();
+            adapterOf.push_back(adapter);
+            entry.Connection = set.Connection;
             if (adapter) {
-                fresh.HasAdapter = true;
-                fresh.Dhcp = adapter->DHCPEnabled();
+                entry.HasAdapter = true;
+                entry.Dhcp = adapter->DHCPEnabled();
                 const TTextList& addresses = adapter->IPAddressList();
                 const TTextList& masks = adapter->IPMaskList();
                 for (std::size_t i = 0; i < addresses.size(); ++i)
                     if (!IsNoAddress(addresses[i])) {
-                        fresh.Address = addresses[i];
-                        fresh.Prefix = i < masks.size() ? PrefixOf(masks[i]) : 0;
+                        entry.Address = addresses[i];
+                        entry.Prefix = i < masks.size() ? PrefixOf(masks[i]) : 0;
                         break;
                     }
             }
-            result.push_back(fresh);
-            entry = result.end() - 1;
         }
-        if (adapter && IsInEffect(set, *adapter)) {
-            entry->SetIds.push_back(set.Id);
-            entry->SetNames.push_back(set.Name);
+        const std::size_t at = place->second;
+        if (adapterOf[at] && IsInEffect(set, *adapterOf[at])) {
+            result[at].SetIds.push_back(set.Id);
+            result[at].SetNames.push_back(set.Name);
         }
     }
     return result;

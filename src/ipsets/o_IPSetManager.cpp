@@ -13,13 +13,20 @@
 #include "ipsets/IPSetApplier.h"
 #include "ipsets/AddressGuard.h"
 #include "ipsets/ConnectionAdapters.h"
+#include "ipsets/IPSetNode.h"
 #include "ipsets/TreeLines.h"
 #include "ipsets/o_StoredIPSets.h"
 #include "store/o_DatabaseConnection.h"
 
+static_assert(TIPSetNode::IDRole == TqxIPSetManager::IDRole);
+
 TqxIPSetManager::TqxIPSetManager(QObject* owner) : QObject(owner), FConnectionMapper(SystemConnectionMapping) {}
 
-void TqxIPSetManager::SetIPSetTreeView(QTreeWidget* value) { FIPSetTreeView = value; }
+void TqxIPSetManager::SetIPSetTreeView(QTreeWidget* value)
+{
+    FIPSetTreeView = value;
+    TIPSetNode::MakeLinesWhenOpened(value);
+}
 void TqxIPSetManager::SetAdapterTreeview(QTreeWidget* value) { FAdapterTreeview = value; }
 void TqxIPSetManager::SetIPSetDataSet(TqxTable* value) { FIPSetDataSet = value; }
 void TqxIPSetManager::SetConnectionsDataSet(TqxTable* value) { FConnectionsDataSet = value; }
@@ -73,14 +80,6 @@ void TqxIPSetManager::UpdateMarks()
     emit InEffectChanged();
 }
 
-QString TqxIPSetManager::GetConnectionName(int connectionId)
-{
-    QString result;
-    if (FConnectionsDataSet->Locate(QStringLiteral("ID"), connectionId))
-        result = FConnectionsDataSet->FieldByName(QStringLiteral("CONNECTIONNAME")).AsString();
-    return result;
-}
-
 void TqxIPSetManager::BuildIPSetTree()
 {
     if (!FIPSetTreeView)
@@ -90,6 +89,7 @@ void TqxIPSetManager::BuildIPSetTree()
     t->Refresh();  // also ends a pending row: saved when changed, dropped otherwise
     t->First();
     const int n = t->RecordCount();
+    const QHash<int, QString> connectionNames = ConnectionNamesByID(FConnectionsDataSet);
 
     const TqxField name = t->FieldByName(QStringLiteral("IPSET_NAME"));
     const TqxField ip = t->FieldByName(QStringLiteral("IPADDRESS"));
@@ -103,25 +103,24 @@ void TqxIPSetManager::BuildIPSetTree()
     // one costs a layout pass each, which thousands of sets make noticeable.
     QList<QTreeWidgetItem*> nodes;
     nodes.reserve(n);
+    const bool linesNow = n <= TIPSetNode::kLinesAtOnce;
     // A value another program stored that does not fit its field shows blank; the set is
     // still listed, and applying or editing it says which field is at fault.
     const auto shown = [](const TqxField& field) { return field.IsReadable() ? field.AsString() : QString(); };
+    // Values are kept as the table holds them (shared, not copied); the flag's two
+    // texts are made afresh on each read, so one copy of each serves every set.
+    const QString yes = QString::fromLatin1(BoolToStr(true)), no = QString::fromLatin1(BoolToStr(false));
+    const auto flag = [&](const TqxField& field) {
+        const QString text = shown(field);
+        return text == yes ? yes : text == no ? no : text;
+    };
     try {
         for (int i = 0; i < n; ++i) {
-            auto* node = new QTreeWidgetItem(QStringList(shown(name)));
-            nodes << node;
-            node->setData(0, IDRole, NodeID(t->CurrentId()));
-            const QString details[6] = {
-                QCoreApplication::translate("TqxIPSetManager", "IP:") + shown(ip),
-                QCoreApplication::translate("TqxIPSetManager", "Subnet mask :") + shown(mask),
-                QCoreApplication::translate("TqxIPSetManager", "Def.Gateway :") + shown(gateway),
-                QCoreApplication::translate("TqxIPSetManager", "DNS :") + shown(dns),
-                QCoreApplication::translate("TqxIPSetManager", "DHCP :") + shown(dhcp),
-                QCoreApplication::translate("TqxIPSetManager", "Connection Name:") +
-                    (connection.IsReadable() ? GetConnectionName(connection.AsInteger()) : QString()),
+            TIPSetDetails details{
+                shown(ip), shown(mask), shown(gateway), shown(dns), flag(dhcp),
+                connection.IsReadable() ? connectionNames.value(connection.AsInteger()) : QString(),
             };
-            for (const QString& line : details)
-                node->addChild(new QTreeWidgetItem(QStringList(line)));
+            nodes << new TIPSetNode(shown(name), NodeID(t->CurrentId()), std::move(details), linesNow);
             t->Next();
         }
     } catch (...) {

@@ -102,7 +102,6 @@ private:
     // Looks for another device on the address; true when the change may go ahead.
     // Leaves the address line as the look decided.
     bool AddressMayBeTaken(IPSetApplication& application, const std::function<void()>& pump);
-    QString GetConnectionName(int connectionId);
 
     QPointer<QTreeWidget> FIPSetTreeView;
     QPointer<TqxTable> FIPSetDataSet;

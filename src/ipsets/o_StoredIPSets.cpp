@@ -2,7 +2,28 @@
 
 #include <QHash>
 
+#include "common/qxText.h"
 #include "store/o_DatabaseConnection.h"
+
+QHash<int, QString> ConnectionNamesByID(TqxTable* Connections)
+{
+    QHash<int, QString> names;
+    if (!Connections || !Connections->Active())
+        return names;
+    const int id = Connections->FieldIndex(QStringLiteral("ID"));
+    const int name = Connections->FieldIndex(QStringLiteral("CONNECTIONNAME"));
+    names.reserve(Connections->RecordCount());
+    for (int row = 0; row < Connections->RecordCount(); ++row) {
+        const QVariant key = Connections->StoredValue(row, id);
+        if (!TqxTable::IsUsableId(key))
+            continue;
+        const QVariant value = Connections->StoredValue(row, name);
+        // As a field's AsString reads it: a boolean as True or False, null as empty.
+        names.insert(key.toInt(), value.typeId() == QMetaType::Bool ? QString::fromLatin1(BoolToStr(value.toBool()))
+                                                                    : value.isNull() ? QString() : value.toString());
+    }
+    return names;
+}
 
 std::vector<std::string> ReadConnectionNames(TqxTable* Connections)
 {
@@ -32,6 +53,7 @@ std::vector<TStoredIPSet> ReadStoredIPSets(TqxTable* Sets, TqxTable* Connections
     const auto field = [Sets](const char* name) { return Sets->FieldIndex(QLatin1String(name)); };
     const int id = field("ID"), name = field("IPSET_NAME"), ip = field("IPADDRESS"), mask = field("SUBNETMASK"),
               gateway = field("GATEWAY"), dns = field("DNS"), dhcp = field("DHCP"), connection = field("CONNECTION");
+    result.reserve(static_cast<std::size_t>(Sets->RecordCount()));
     for (int row = 0; row < Sets->RecordCount(); ++row) {
         const auto text = [&](int f) { return Sets->StoredValue(row, f).toString().toStdString(); };
         TStoredIPSet set;
