@@ -36,8 +36,10 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja "${launcher[@]}" -DNETVAN
 cmake --build build-fuzz --target netvane_fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for corpus in tests/fuzz/corpus/*/; do
-    name=$(basename "$corpus")
+# fuzz_one <corpus folder>: its corpus replayed, then a fresh run; everything it prints goes to its log.
+fuzz_one() {
+    local name target options
+    name=$(basename "$1")
     target=build-fuzz/tests/fuzz/fuzz_$name
     options=(-artifact_prefix="$work/$name-" -print_final_stats=0)
     case $name in
@@ -47,9 +49,29 @@ for corpus in tests/fuzz/corpus/*/; do
         elevated_apply) options+=(-dict=tests/fuzz/elevated_apply.dict) ;;
     esac
     step "fuzz_$name: corpus replayed, then ${FUZZ_SECONDS} s fresh"
-    "$target" "${options[@]}" -runs=0 "$corpus"
+    "$target" "${options[@]}" -runs=0 "$1"
     # Fresh inputs go to a scratch copy: the corpus in the repository stays as it is.
-    cp -r "$corpus" "$work/$name"
+    cp -r "$1" "$work/$name"
     "$target" "${options[@]}" -max_total_time="$FUZZ_SECONDS" "$work/$name"
+}
+# Each fuzzer uses one core: as many run at once as there are cores. Logs are shown in
+# order, each when its run has ended; the first failure fails the step.
+jobs=$(nproc)
+running=() failed=0
+finish_oldest() {
+    local name=${running[0]}
+    running=("${running[@]:1}")
+    wait "${pids[$name]}" || { echo "== fuzz_$name failed" >>"$work/$name.log"; failed=1; }
+    cat "$work/$name.log"
+}
+declare -A pids
+for corpus in tests/fuzz/corpus/*/; do
+    name=$(basename "$corpus")
+    (set -e; fuzz_one "$corpus") >"$work/$name.log" 2>&1 &
+    pids[$name]=$!
+    running+=("$name")
+    [ ${#running[@]} -ge "$jobs" ] && finish_oldest
 done
+while [ ${#running[@]} -gt 0 ]; do finish_oldest; done
+[ "$failed" -eq 0 ]
 step "done"
