@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "adapters/AdapterFacts_linux.h"
+#include "platform/SdBus_linux.h"
 
 namespace {
 
@@ -17,23 +18,14 @@ constexpr const char* kProperties = "org.freedesktop.DBus.Properties";
 // A hung NetworkManager must not freeze the program for sd-bus's default 25 s.
 constexpr std::uint64_t kCallTimeoutUsec = 2'000'000;
 
-struct TBusUnref {
-    void operator()(sd_bus* Bus) const { sd_bus_flush_close_unref(Bus); }
-};
-struct TMessageUnref {
-    void operator()(sd_bus_message* Message) const { sd_bus_message_unref(Message); }
-};
-using TBus = std::unique_ptr<sd_bus, TBusUnref>;
-using TMessage = std::unique_ptr<sd_bus_message, TMessageUnref>;
-
 // Calls one method of NetworkManager without starting it when it does not run.
 // Arguments are all texts. Null on any failure.
-TMessage Call(sd_bus* Bus, const std::string& Path, const char* Interface, const char* Member,
+TSdBusMessage Call(sd_bus* Bus, const std::string& Path, const char* Interface, const char* Member,
               std::initializer_list<const char*> Texts = {}) {
     sd_bus_message* raw = nullptr;
     if (sd_bus_message_new_method_call(Bus, &raw, kService, Path.c_str(), Interface, Member) < 0)
         return nullptr;
-    TMessage request(raw);
+    TSdBusMessage request(raw);
     sd_bus_message_set_auto_start(request.get(), 0);
     for (const char* text : Texts)
         if (sd_bus_message_append_basic(request.get(), 's', text) < 0)
@@ -44,10 +36,10 @@ TMessage Call(sd_bus* Bus, const std::string& Path, const char* Interface, const
     sd_bus_error_free(&error);
     if (result < 0)
         return nullptr;
-    return TMessage(reply);
+    return TSdBusMessage(reply);
 }
 
-TMessage GetProperty(sd_bus* Bus, const std::string& Path, const char* Interface, const char* Name) {
+TSdBusMessage GetProperty(sd_bus* Bus, const std::string& Path, const char* Interface, const char* Name) {
     return Call(Bus, Path, kProperties, "Get", {Interface, Name});
 }
 
@@ -93,7 +85,7 @@ struct TDeviceState {
 };
 
 bool ReadDevice(sd_bus* Bus, const std::string& Path, TDeviceState& Device) {
-    TMessage reply = Call(Bus, Path, kProperties, "GetAll", {"org.freedesktop.NetworkManager.Device"});
+    TSdBusMessage reply = Call(Bus, Path, kProperties, "GetAll", {"org.freedesktop.NetworkManager.Device"});
     if (!reply)
         return false;
     sd_bus_message* m = reply.get();
@@ -114,12 +106,12 @@ bool IsSet(const std::string& Path) { return !Path.empty() && Path != "/"; }
 
 // True when the profile behind the active connection takes its IPv4 settings from DHCP.
 bool ProfileUsesDhcp(sd_bus* Bus, const std::string& ActiveConnection) {
-    TMessage profile = GetProperty(Bus, ActiveConnection, "org.freedesktop.NetworkManager.Connection.Active",
+    TSdBusMessage profile = GetProperty(Bus, ActiveConnection, "org.freedesktop.NetworkManager.Connection.Active",
                                    "Connection");
     std::string profilePath;
     if (!profile || !ReadVariantText(profile.get(), "o", 'o', profilePath) || !IsSet(profilePath))
         return false;
-    TMessage settings = Call(Bus, profilePath, "org.freedesktop.NetworkManager.Settings.Connection", "GetSettings");
+    TSdBusMessage settings = Call(Bus, profilePath, "org.freedesktop.NetworkManager.Settings.Connection", "GetSettings");
     if (!settings)
         return false;
     sd_bus_message* m = settings.get();
@@ -143,7 +135,7 @@ bool ProfileUsesDhcp(sd_bus* Bus, const std::string& ActiveConnection) {
 }
 
 void ReadDhcp(sd_bus* Bus, const std::string& Dhcp4Config, TAdapterFacts& Adapter) {
-    TMessage reply = GetProperty(Bus, Dhcp4Config, "org.freedesktop.NetworkManager.DHCP4Config", "Options");
+    TSdBusMessage reply = GetProperty(Bus, Dhcp4Config, "org.freedesktop.NetworkManager.DHCP4Config", "Options");
     if (!reply)
         return;
     sd_bus_message* m = reply.get();
@@ -162,7 +154,7 @@ void ReadDhcp(sd_bus* Bus, const std::string& Dhcp4Config, TAdapterFacts& Adapte
 }
 
 void ReadDns(sd_bus* Bus, const std::string& Ip4Config, TAdapterFacts& Adapter) {
-    TMessage reply = GetProperty(Bus, Ip4Config, "org.freedesktop.NetworkManager.IP4Config", "Nameservers");
+    TSdBusMessage reply = GetProperty(Bus, Ip4Config, "org.freedesktop.NetworkManager.IP4Config", "Nameservers");
     if (!reply)
         return;
     sd_bus_message* m = reply.get();
@@ -186,8 +178,8 @@ std::vector<bool> ReadNetworkManagerFacts(std::vector<TAdapterFacts>& Adapters) 
     sd_bus* raw = nullptr;
     if (Adapters.empty() || sd_bus_open_system(&raw) < 0)
         return answered;
-    TBus bus(raw);
-    TMessage devices = Call(bus.get(), "/org/freedesktop/NetworkManager", kService, "GetDevices");
+    TSdBus bus(raw);
+    TSdBusMessage devices = Call(bus.get(), "/org/freedesktop/NetworkManager", kService, "GetDevices");
     if (!devices || sd_bus_message_enter_container(devices.get(), 'a', "o") <= 0)
         return answered;
 

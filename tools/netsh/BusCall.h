@@ -7,20 +7,15 @@
 #include <string>
 
 #include "netsh/NetshError.h"
+#include "platform/SdBus_linux.h"
 
 namespace netsh {
 
 inline constexpr const char* kNmService = "org.freedesktop.NetworkManager";
 inline constexpr const char* kNmPath = "/org/freedesktop/NetworkManager";
 
-struct BusUnref {
-    void operator()(sd_bus* bus) const { sd_bus_flush_close_unref(bus); }
-};
-struct MessageUnref {
-    void operator()(sd_bus_message* m) const { sd_bus_message_unref(m); }
-};
-using Bus = std::unique_ptr<sd_bus, BusUnref>;
-using Message = std::unique_ptr<sd_bus_message, MessageUnref>;
+using Bus = TSdBus;
+using Message = TSdBusMessage;
 
 // Frees the error's texts however the call ends.
 struct BusError {
