@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <atomic>
 #include <limits>
 
 #include "common/qxError.h"
@@ -121,6 +122,7 @@ void TqxTable::RequireActive() const
 
 void TqxTable::Open(const QStringList& requiredFields, bool readRows)
 {
+    DropBackgroundRows();
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery info(db);
     if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(FTableName))))
@@ -155,8 +157,57 @@ void TqxTable::Open(const QStringList& requiredFields, bool readRows)
     First();
 }
 
+void TqxTable::LoadRowsInBackground()
+{
+    RequireActive();
+    DropBackgroundRows();
+    const QSqlDatabase main = QSqlDatabase::database(FConnectionName, false);
+    const QString driver = main.driverName(), file = main.databaseName(), options = main.connectOptions();
+    const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                               .arg(ColumnList(), Quoted(FTableName), Quoted(FFieldNames[FIdField]));
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("%1-background-%2").arg(FConnectionName).arg(++counter);
+    // The columns and their kinds, which RowOf reads, stay as they are until this is
+    // taken or dropped: only Open changes them, and it drops it first.
+    FBackgroundRows = std::async(std::launch::async, [=, this]() -> std::optional<QVector<QVector<QVariant>>> {
+        std::optional<QVector<QVector<QVariant>>> rows;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(driver, name);
+            db.setDatabaseName(file);
+            db.setConnectOptions(options);
+            if (db.open()) {
+                QSqlQuery q(db);
+                q.setForwardOnly(true);
+                if (q.exec(select)) {
+                    QVector<QVector<QVariant>> read;
+                    while (q.next())
+                        read.push_back(RowOf(q));
+                    if (q.lastError().type() == QSqlError::NoError)
+                        rows = std::move(read);
+                }
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return rows;
+    });
+}
+
+void TqxTable::DropBackgroundRows()
+{
+    if (FBackgroundRows.valid())
+        FBackgroundRows.get();
+}
+
 void TqxTable::LoadRows()
 {
+    if (FBackgroundRows.valid()) {
+        if (std::optional<QVector<QVector<QVariant>>> rows = FBackgroundRows.get()) {
+            FRows = std::move(*rows);
+            RebuildIdIndex();
+            return;
+        }
+    }
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -410,6 +461,7 @@ void TqxTable::Post()
     RequireActive();
     if (FState == TDataSetState::dsBrowse)
         return;
+    DropBackgroundRows();  // read before this change
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery q(db);
     QStringList cols;
@@ -489,6 +541,7 @@ void TqxTable::Delete()
     Cancel();
     if (FCurrent < 0)
         Fail(QCoreApplication::translate("TqxTable", "%1: Cannot perform this operation on an empty dataset").arg(FTableName));
+    DropBackgroundRows();
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery q(db);
     if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(Quoted(FTableName), Quoted(FFieldNames[FIdField]))))

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <future>
+#include <optional>
 
 enum class TDataSetState { dsBrowse, dsEdit, dsInsert };
 
@@ -56,6 +58,11 @@ public:
     // column (letter case aside); the table must have an integer key "ID". With
     // readRows false the table opens empty and its rows come with the first Refresh.
     void Open(const QStringList& requiredFields = {}, bool readRows = true);
+    // Starts reading the rows on another thread, over a connection of its own, for the
+    // next Refresh to take instead of reading them itself. A change made through this
+    // table before then, or a failed read, leaves that Refresh to read as always. For a
+    // refresh that follows soon (the window's first), as SQL run past this table is not seen.
+    void LoadRowsInBackground();
     bool Active() const { return FActive; }
 
     void First();
@@ -110,6 +117,7 @@ private:
     int RequireField(const QString& name) const;
     void EndPendingImplicitly();
     void LoadRows();
+    void DropBackgroundRows();
     void RebuildIdIndex();
     void SetState(TDataSetState state);
     [[noreturn]] void FailInStore(const QString& message) const;
@@ -131,6 +139,8 @@ private:
     TDataSetState FState = TDataSetState::dsBrowse;
     QVector<QVariant> FPending;
     QVector<bool> FAssigned;
+    // Last: a table that goes waits for its background read first.
+    std::future<std::optional<QVector<QVector<QVariant>>>> FBackgroundRows;
 };
 
 // The process-wide store: the connection and the two open tables.
@@ -144,7 +154,9 @@ public:
     // user's own, which an installed copy makes empty when there is none yet.
     // SetRows::AtFirstRefresh leaves the IP sets' rows to the first refresh of that table:
     // a window that fills its tree right after showing need not read them twice.
-    enum class SetRows { Now, AtFirstRefresh };
+    // SetRows::InBackground also starts reading them for that refresh on another thread
+    // (TqxTable::LoadRowsInBackground), while the window is made and shown.
+    enum class SetRows { Now, AtFirstRefresh, InBackground };
     void InitializeDataBase(SetRows rows = SetRows::Now);
     // Opens a store at the given path (tests, tools). Never creates anything.
     void InitializeDataBase(const QString& path, SetRows rows = SetRows::Now);

@@ -140,6 +140,8 @@ void TqxIPDBManager::InitializeDataBase(const QString& path, SetRows rows)
             FConnectionNames->Open(FieldList(kConnectionsFields));
             FIPSets->SetStorePath(path);
             FConnectionNames->SetStorePath(path);
+            if (rows == SetRows::InBackground)
+                FIPSets->LoadRowsInBackground();
         } catch (const EqxError& e) {
             failure = QString::fromStdString(e.Message());
         }

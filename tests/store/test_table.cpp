@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <functional>
+#include <vector>
 
 #include "common/qxError.h"
 #include "support/TempStore.h"
@@ -267,4 +269,34 @@ TEST(Table, TextIsStoredUntrimmedAndUnicodeIntact)
     s.Connections()->Refresh();
     s.Connections()->First();
     EXPECT_EQ(s.Connections()->FieldByName("CONNECTIONNAME").AsString(), "  Café Wi-Fi \"5G\"  ");
+}
+
+TEST(Table, RowsReadInBackgroundReadAsARefreshAndLoseNoChangeMadeMeanwhile)
+{
+    struct Case {
+        const char* meanwhile;
+        std::function<void(TempStore&)> change;
+        QStringList names;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", [](TempStore&) {}, {"Office", "Réseau", "Odd"}},
+        {"a posted row", [](TempStore& s) { s.AddIPSet("Lab", "", "", "", "", false, QVariant()); },
+         {"Office", "Réseau", "Odd", "Lab"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.meanwhile);
+        TempStore s;
+        s.AddIPSet("Office", "10.0.0.5", "255.0.0.0", "10.0.0.1", "10.0.0.2", true, QVariant());
+        s.AddIPSet("Réseau", "", "", "", "", false, QVariant());
+        s.Exec("INSERT INTO IPSets (IPSET_NAME, CONNECTION) VALUES ('Odd', 'not a number')");
+        s.manager.InitializeDataBase(s.path, TqxIPDBManager::SetRows::InBackground);
+        EXPECT_EQ(s.IPSets()->RecordCount(), 0);  // until the refresh takes them: only an insert can come first
+        c.change(s);
+        s.IPSets()->Refresh();
+        EXPECT_EQ(Names(s.IPSets()), c.names);
+        ASSERT_TRUE(s.IPSets()->Locate(kName, "Office"));
+        EXPECT_TRUE(s.IPSets()->FieldByName("DHCP").AsBoolean());
+        ASSERT_TRUE(s.IPSets()->Locate(kName, "Odd"));
+        EXPECT_FALSE(s.IPSets()->FieldByName(kConn).IsReadable());
+    }
 }
