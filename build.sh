@@ -11,7 +11,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 # What building and running Netvane needs.
 PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins
-          libsystemd-dev libxcb1-dev nlohmann-json3-dev
+          libsystemd-dev libxcb1-dev libfontconfig-dev nlohmann-json3-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # What the tests need on top: GoogleTest, Google Benchmark, the tools of the
 # network-namespace tests (a private NetworkManager and a DHCP server), and clang

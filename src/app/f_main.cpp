@@ -65,8 +65,9 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     resize(std::max(588, ToolBar1->sizeHint().width() + 8), 750);
 
     MainPageControl->setCurrentIndex(0);
-    // The set tree is filled once the window is up, from a fresh read of the sets.
-    IPDBManager()->InitializeDataBase(TqxIPDBManager::SetRows::AtFirstRefresh);
+    // The set tree is filled once the window is up, from a read of the sets made
+    // meanwhile on the spare core.
+    IPDBManager()->InitializeDataBase(TqxIPDBManager::SetRows::InBackground);
     FIPManager = new TqxIPSetManager(this);
     FIPManager->SetIPSetDataSet(IPDBManager()->IPSets());
     FIPManager->SetConnectionsDataSet(IPDBManager()->ConnectionNames());
@@ -80,34 +81,6 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent)
     // The store is open and sound; what the window's first appearance does not
     // need waits until it is up.
     QTimer::singleShot(0, this, &TFrmMain::FinishStartup);
-}
-
-void TFrmMain::FinishStartup()
-{
-    try {
-        // The tray icon asks the desktop over D-Bus whether there is a tray: the
-        // first D-Bus contact, slow beside everything else here.
-        // Drawn in four sizes for the window manager: not worth holding the window for.
-        setWindowIcon(ProgramPicture("netvane"));
-        CreateTray();
-        FIPManager->SetTrayIcon(NetvaneTrayIcon);
-        // Started at sign-in, the desktop's tray may still be on its way: the tray
-        // watch docks the icon when it comes; only without one the window shows, minimized.
-        if (FStartMinimized && !TrayIsUsable(NetvaneTrayIcon))
-            QTimer::singleShot(FTrayWaitAtStart, this, [this] {
-                if (!FTrayDocked && !isVisible())
-                    showMinimized();
-            });
-        // The first adapter snapshot, which the discovery reads.
-        NetworkAdapterManager().EnumerateNetworkAdapters();
-        DiscoverConnections();  // after the tray: its news may come as balloons
-        RefreshStoredSets();
-    } catch (const std::exception& e) {
-        // Still part of starting: it ends the program as any start-up error does.
-        hide();
-        ReportStartupFailure(e);
-        QCoreApplication::exit(1);
-    }
 }
 
 TFrmMain::~TFrmMain() = default;

@@ -148,6 +148,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -182,6 +183,9 @@ private:
     void UpdateTrayPresence();
     // Start-up work the window's first appearance does not wait for.
     void FinishStartup();
+    // What nothing on screen needs until the window has been drawn once.
+    void FinishAfterFirstFrame();
+    void SetProgramWindowIcon();
     // Export and import in the File menu; the in-effect marks and the live refresh.
     void CreateSetTransferActions();
     void StartLiveMarks();
@@ -199,6 +203,7 @@ private:
     bool FTrayDocked = false;
     bool FCloseWhenApplied = false;
     bool FStartMinimized = false;
+    bool FFirstFrameDrawn = false;
     std::chrono::milliseconds FTrayWaitAtStart = kTrayWaitAtStart;
     QString FAutostartFolder;
 };

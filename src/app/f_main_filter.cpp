@@ -18,7 +18,6 @@ void TFrmMain::CreateSetFilter()
     edtFilterIPSets->setObjectName(QStringLiteral("edtFilterIPSets"));
     edtFilterIPSets->setPlaceholderText(tr("Filter IP Sets"));
     edtFilterIPSets->setAccessibleName(tr("Filter IP Sets"));
-    edtFilterIPSets->setClearButtonEnabled(true);
     if (auto* page = qobject_cast<QBoxLayout*>(TabSheet1->layout()))
         page->insertWidget(0, edtFilterIPSets);
     IPSetFilter = new TqxIPSetFilter(IPSetTreeView, this);

@@ -13,6 +13,7 @@
 #include "app/ParentConsole.h"
 #include "app/ProgramArguments.h"
 #include "app/SingleInstance.h"
+#include "app/StartupPreparation.h"
 #include "app/f_WaitBox.h"
 #include "app/f_main.h"
 #include "app/qxApplication.h"
@@ -51,7 +52,9 @@ int RunConsole(int argc, char** argv, const QStringList& arguments)
 
 int RunWindow(int argc, char** argv, bool minimized)
 {
+    TEarlyPreparation early;  // on the spare core while the application object is made
     QApplication app(argc, argv);
+    TDesktopPreparation desktop(early);
     NameTheApplication();
     InstallTranslations();
     QApplication::setQuitOnLastWindowClosed(false);  // hidden behind the tray is still running
@@ -76,6 +79,7 @@ int RunWindow(int argc, char** argv, bool minimized)
             FrmMain->mnuRestoreAppClick();
     });
 
+    desktop.WaitForFonts();
     try {
         FrmMain = new TFrmMain;
     } catch (const std::exception& e) {

@@ -1,0 +1,11 @@
+#include "app/StartupPreparation.h"
+
+TEarlyPreparation::TEarlyPreparation() = default;
+
+TEarlyPreparation::~TEarlyPreparation() = default;
+
+TDesktopPreparation::TDesktopPreparation(TEarlyPreparation&) {}
+
+TDesktopPreparation::~TDesktopPreparation() = default;
+
+void TDesktopPreparation::WaitForFonts() {}
