@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <memory>
@@ -469,4 +470,20 @@ TEST_F(MainWindowTest, TheFilterNarrowsTheTreeAndUnpicksASetItHides)
     QTest::keyClick(filter, Qt::Key_Escape);
     EXPECT_TRUE(filter->text().isEmpty());
     EXPECT_EQ(shown(), (QStringList{"Office", "Home", "Lab"}));
+}
+
+TEST_F(MainWindowTest, OnceDrawnTheWindowHasItsIconAndTheFilterAClearButtonThatEmptiesIt)
+{
+    ThreeSets();
+    Open();
+    QLineEdit* filter = window->edtFilterIPSets;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return filter->isClearButtonEnabled(); }, 5000));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    QTest::keyClicks(filter, "Off");
+    auto* clear = filter->findChild<QToolButton*>();
+    ASSERT_NE(clear, nullptr);
+    clear->click();
+    EXPECT_TRUE(filter->text().isEmpty());
+    for (int i = 0; i < Tree()->topLevelItemCount(); ++i)
+        EXPECT_FALSE(Tree()->topLevelItem(i)->isHidden());
 }
