@@ -3,7 +3,7 @@
 // main thread makes the application object and the window. StartupPreparation_linux.cpp:
 // fontconfig's configuration (read before the application object is made), then the
 // font list, the session bus connection and the store's database driver;
-// StartupPreparation_windows.cpp: nothing (none of it is slow there).
+// StartupPreparation_windows.cpp: nothing yet (the Windows start is not measured).
 #include <thread>
 
 // Made before the application object.
