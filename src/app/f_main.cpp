@@ -25,7 +25,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "adapters/o_AdapterInformation.h"
 #include "app/ApplyMenu.h"
 #include "app/BannerLabel.h"
 #include "app/Pictures.h"

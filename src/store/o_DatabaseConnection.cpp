@@ -163,8 +163,7 @@ void TqxTable::LoadRowsInBackground()
     DropBackgroundRows();
     const QSqlDatabase main = QSqlDatabase::database(FConnectionName, false);
     const QString driver = main.driverName(), file = main.databaseName(), options = main.connectOptions();
-    const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                               .arg(ColumnList(), Quoted(FTableName), Quoted(FFieldNames[FIdField]));
+    const QString select = SelectRows();
     static std::atomic<int> counter{0};
     const QString name = QStringLiteral("%1-background-%2").arg(FConnectionName).arg(++counter);
     // The columns and their kinds, which RowOf reads, stay as they are until this is
@@ -211,9 +210,7 @@ void TqxTable::LoadRows()
     QSqlDatabase db = QSqlDatabase::database(FConnectionName, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    // Rows in the order the database keeps them: the key's order.
-    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                    .arg(ColumnList(), Quoted(FTableName), Quoted(FFieldNames[FIdField]))))
+    if (!q.exec(SelectRows()))
         FailInStore(q.lastError().text());
     FRows.clear();
     while (q.next())
@@ -303,6 +300,12 @@ QVector<QVariant> TqxTable::RowOf(const QSqlQuery& query) const
         }
     }
     return row;
+}
+
+QString TqxTable::SelectRows() const
+{
+    // Rows in the order the database keeps them: the key's order.
+    return QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(ColumnList(), Quoted(FTableName), Quoted(FFieldNames[FIdField]));
 }
 
 QString TqxTable::ColumnList() const

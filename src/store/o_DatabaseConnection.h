@@ -123,6 +123,7 @@ private:
     [[noreturn]] void FailInStore(const QString& message) const;
     QVector<QVariant> RowOf(const QSqlQuery& query) const;
     QString ColumnList() const;
+    QString SelectRows() const;  // the query every read of the rows runs
     QString Quoted(const QString& identifier) const;
 
     QString FConnectionName;
