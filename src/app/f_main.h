@@ -144,6 +144,10 @@ public:
     static constexpr std::chrono::seconds kTrayWaitAtStart{60};
     void SetTrayWaitAtStart(std::chrono::milliseconds wait) { FTrayWaitAtStart = wait; }
 
+signals:
+    // Once, after the window's first frame has gone to the display.
+    void FirstFrameShown();
+
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,14 +1,37 @@
 // The main window's start once it is made: what its first frame shows, then what waits for that frame.
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
+#include <array>
+#include <functional>
+#include <memory>
 
 #include "adapters/o_AdapterInformation.h"
 #include "app/Pictures.h"
 #include "app/f_main.h"
 #include "app/qxApplication.h"
 #include "ipsets/o_IPSetManager.h"
+
+namespace {
+
+// Runs then once, posted at the start of the event loop's next pass, whether that pass
+// may wait for events or not (the platform sends what was drawn on both signals, before this).
+void AtNextEventLoopPass(QObject* context, std::function<void()> then)
+{
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    auto connections = std::make_shared<std::array<QMetaObject::Connection, 2>>();
+    const auto once = [connections, context, then = std::move(then)] {
+        for (const QMetaObject::Connection& connection : *connections)
+            QObject::disconnect(connection);
+        QTimer::singleShot(0, context, then);
+    };
+    (*connections)[0] = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, context, once);
+    (*connections)[1] = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, context, once);
+}
+
+}  // namespace
 
 void TFrmMain::FinishStartup()
 {
@@ -53,7 +76,9 @@ void TFrmMain::paintEvent(QPaintEvent* event)
     QMainWindow::paintEvent(event);
     if (!FFirstFrameDrawn) {
         FFirstFrameDrawn = true;
-        QTimer::singleShot(0, this, &TFrmMain::FinishAfterFirstFrame);
+        // The frame reaches the display only when the event loop starts its next pass
+        // (the platform sends its requests then): what follows it waits for that too.
+        AtNextEventLoopPass(this, [this] { FinishAfterFirstFrame(); });
     }
 }
 
@@ -63,4 +88,5 @@ void TFrmMain::FinishAfterFirstFrame()
     // The button shows only over typed text; asking the style for its icon looks
     // through the desktop's icon theme, which is slow beside drawing the window.
     edtFilterIPSets->setClearButtonEnabled(true);
+    emit FirstFrameShown();
 }

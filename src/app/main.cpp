@@ -96,11 +96,15 @@ int RunWindow(int argc, char** argv, bool minimized)
         FrmMain->show();
     else
         FrmMain->ShowMinimizedAtStart();
-    // Hidden until used: made once the main window is up.
-    QTimer::singleShot(0, [] {
+    // Hidden until used: made once the main window is on screen (minimized: at once).
+    const auto makeHiddenWindows = [] {
         CreateHiddenWaitBox();
         CreateAboutWindow();
-    });
+    };
+    if (minimized)
+        QTimer::singleShot(0, makeHiddenWindows);
+    else
+        QObject::connect(FrmMain, &TFrmMain::FirstFrameShown, makeHiddenWindows);
     const int status = app.exec();
     HideWaitBox();
     delete FrmMain;
