@@ -4,6 +4,7 @@
 // fontconfig's configuration (read before the application object is made), then the
 // font list, the session bus connection and the store's database driver;
 // StartupPreparation_windows.cpp: nothing yet (the Windows start is not measured).
+// Then, once the window is up, the memory start-up used and let go is given back.
 #include <thread>
 
 // Made before the application object.
@@ -28,3 +29,7 @@ public:
 private:
     std::thread FFonts, FServices;
 };
+
+// Gives the system back the heap that start-up freed (glibc keeps it, in the main heap
+// and in the heaps of the threads above, until asked).
+void ReturnFreedStartupMemory();

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QSqlDatabase>
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 // Each of these is thread-safe, and what it makes is kept for the whole process: the
 // main thread's own first call then finds it done (or waits for the rest of it).
@@ -44,3 +45,5 @@ void TDesktopPreparation::WaitForFonts()
     if (FFonts.joinable())
         FFonts.join();
 }
+
+void ReturnFreedStartupMemory() { malloc_trim(0); }

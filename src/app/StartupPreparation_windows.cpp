@@ -9,3 +9,6 @@ TDesktopPreparation::TDesktopPreparation(TEarlyPreparation&) {}
 TDesktopPreparation::~TDesktopPreparation() = default;
 
 void TDesktopPreparation::WaitForFonts() {}
+
+// The Windows heap gives freed pages back by itself.
+void ReturnFreedStartupMemory() {}

@@ -97,9 +97,11 @@ int RunWindow(int argc, char** argv, bool minimized)
     else
         FrmMain->ShowMinimizedAtStart();
     // Hidden until used: made once the main window is on screen (minimized: at once).
+    // Start-up is over then.
     const auto makeHiddenWindows = [] {
         CreateHiddenWaitBox();
         CreateAboutWindow();
+        ReturnFreedStartupMemory();
     };
     if (minimized)
         QTimer::singleShot(0, makeHiddenWindows);
